@@ -1,0 +1,5 @@
+# ASan + UBSan for the test build; applied to every target so library and test agree.
+if(NOBRIX_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()

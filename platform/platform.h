@@ -1,0 +1,69 @@
+// The operating system as the printer layers see it: interface paths, handles, bytes, ticks and
+// sleeps. Backends: linux/ (usblp), windows/ (SetupAPI + CreateFile), sim/ (simulated bus).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nobrix::platform {
+
+using DeviceHandle = std::intptr_t;
+inline constexpr DeviceHandle kInvalidHandle = -1;
+
+enum class OpenMode {
+  SharedReadWrite,     // read and write, others may share: device ID, commands, connection test
+  ExclusiveWriteOnly,  // write only, no sharing: the firmware image
+};
+
+// Outcome of one read or write. OS errors are mapped here, at the backend edge; errorText keeps
+// the platform's own wording (UTF-8) because the firmware transfer shows it to the user.
+struct IoResult {
+  bool ok = false;
+  std::size_t bytes = 0;
+  std::string errorText;
+};
+
+using ErrorBoxPresenter =
+    std::function<void(std::u16string_view caption, std::u16string_view text)>;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Paths of the present USB printer-class interfaces, in the system's order.
+  virtual std::vector<std::u16string> printerInterfacePaths() = 0;
+
+  // kInvalidHandle when the path cannot be opened (absent, busy, no rights).
+  virtual DeviceHandle open(std::u16string_view path, OpenMode mode) = 0;
+
+  // The IEEE 1284 device ID as raw single-byte text, without any length prefix and without a
+  // terminator. At most `capacity` bytes are written; `length` receives how many were.
+  virtual bool queryDeviceId(DeviceHandle handle, char* buffer, std::size_t capacity,
+                             std::size_t& length) = 0;
+
+  // One write call; `bytes` may be less than `size` (a partial write).
+  virtual IoResult write(DeviceHandle handle, const std::uint8_t* data, std::size_t size) = 0;
+
+  // One read call that returns after a short wait: ok with 0 bytes when nothing came.
+  virtual IoResult read(DeviceHandle handle, std::uint8_t* buffer, std::size_t capacity) = 0;
+
+  virtual void close(DeviceHandle handle) = 0;
+
+  // Millisecond tick counter: unsigned 32-bit, wraps after about 49.7 days.
+  virtual std::uint32_t tickCount() = 0;
+  virtual void sleep(std::uint32_t milliseconds) = 0;
+
+  // The system error box (error icon, one OK button). The user interface installs the presenter;
+  // without one the text goes to standard error so it is never lost.
+  void showErrorBox(std::u16string_view caption, std::u16string_view text);
+  void setErrorBoxPresenter(ErrorBoxPresenter presenter) { errorBoxPresenter_ = std::move(presenter); }
+
+ private:
+  ErrorBoxPresenter errorBoxPresenter_;
+};
+
+}  // namespace nobrix::platform
