@@ -1,0 +1,74 @@
+// Discovery, the START request and the three flash steps: everything the window does with
+// printers, written against the narrow UpdateView so whole runs are testable without pixels.
+// Every public method runs on the window thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "device/device_layer.h"
+#include "device/printer_records.h"
+#include "firmware/firmware_sender.h"
+#include "ui/ports/message_sink.h"
+#include "ui/ports/text_source.h"
+#include "workflow/update_view.h"
+#include "workflow/worker_runner.h"
+
+namespace nobrix::workflow {
+
+struct WorkflowServices {
+  device::PrinterDeviceLayer& device;
+  firmware::FirmwareSender& firmware;
+  const ui::TextSource& texts;
+  ui::MessageSink& messages;
+  UpdateView& view;
+  WorkerRunner& workers;
+  std::u16string_view productName;  // the description a supported printer reports
+};
+
+class UpdateWorkflow {
+ public:
+  explicit UpdateWorkflow(WorkflowServices services);
+
+  // Discovery and hot-plug.
+  void App_EnumerateSupportedPrintersInIdleMode();
+  void App_EnumerateSupportedPrintersInFlashMode();
+  void App_ClearPrinterInfo(std::u16string_view table);  // "IDLE" or anything else (flash)
+  void App_USBEvent_Handler();
+  // A change of the set of device nodes: lists again unless a notice is already being handled.
+  void onDeviceNodesChanged();
+
+  // The update run.
+  void App_StartButton_Handler();
+  void App_SetPrintersInFlashMode();
+  std::int32_t App_FlashFirmware();
+  std::int32_t App_WaitForFlashUpdate();
+
+  // Worker bodies (run on a background thread by the WorkerRunner).
+  void App_BGWorker_SetPrinterInFlashMode();
+  void App_BGWorker_SendFlashFile(std::int32_t flashEntry);
+  void App_BGWorker_WaitForFlashUpdateDone();
+
+  // True from START (with something to update) until the run has ended; the window refuses
+  // to be closed from outside meanwhile.
+  bool runInProgress() const { return runInProgress_; }
+  bool runFinished() const { return runFinished_; }
+
+  // State, named as the rest of the system knows it.
+  device::USBPrinterClassDeviceInfo gUSBPrinterClassDeviceInfo{};
+  device::PrinterInfo gVUZPrinterInfo{};
+  std::int32_t gUSBPnPDetected = 0;
+  std::int32_t g_BlockUsbEnumeration = 0;
+  std::atomic<std::int32_t> gFlashModeStatus{0};
+  std::atomic<std::int32_t> gFhxSendStatus{0};
+  std::atomic<std::int32_t> gFlashUpdateStatus{0};
+
+ private:
+  WorkflowServices services_;
+  bool runInProgress_ = false;
+  bool runFinished_ = false;
+};
+
+}  // namespace nobrix::workflow
