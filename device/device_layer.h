@@ -60,6 +60,9 @@ class PrinterDeviceLayer {
   platform::Platform& platform() { return platform_; }
 
  private:
+  void fillEntryIdentity(USBPrinterClassDeviceInfo& table, int entry);
+  void keepReplyBytes(std::size_t count);
+
   platform::Platform& platform_;
 
   // Module state, zero at start.

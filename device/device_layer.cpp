@@ -1,0 +1,43 @@
+// The layer's module state: the current device path that every device operation opens.
+#include "device/device_layer.h"
+
+#include <algorithm>
+
+#include "device/bounded_text.h"
+
+namespace nobrix::device {
+
+PrinterDeviceLayer::PrinterDeviceLayer(platform::Platform& platform) : platform_(platform) {}
+
+void PrinterDeviceLayer::Lib_SetUSBDeviceFilePath(int mode, const char16_t* path) {
+  if (mode == 0) {
+    std::fill(std::begin(currentDevicePath_), std::end(currentDevicePath_), u'\0');
+    return;
+  }
+  if (mode != 1 || path == nullptr) {
+    return;
+  }
+  // A path that does not fit is refused, not shortened: a shortened path would name (and open)
+  // a different device, or none.
+  const std::u16string_view text = detail::boundedText(path, kSlotChars);
+  if (text.empty() || text.size() >= kSlotChars) {
+    return;
+  }
+  std::fill(std::begin(currentDevicePath_), std::end(currentDevicePath_), u'\0');
+  std::copy(text.begin(), text.end(), currentDevicePath_);
+}
+
+std::u16string_view PrinterDeviceLayer::currentDevicePath() const {
+  return slotText(currentDevicePath_);
+}
+
+std::string_view PrinterDeviceLayer::lastDeviceIdText() const {
+  const auto* end = std::find(std::begin(deviceIdText_), std::end(deviceIdText_), '\0');
+  return {deviceIdText_, static_cast<std::size_t>(end - std::begin(deviceIdText_))};
+}
+
+std::string_view PrinterDeviceLayer::lastReply() const {
+  return {reinterpret_cast<const char*>(reply_), replyLength_};
+}
+
+}  // namespace nobrix::device
