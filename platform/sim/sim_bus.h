@@ -21,8 +21,8 @@ struct PrinterScript {
   std::string manufacturer = "SALVENOR";
   std::string model = "LRX5303";
   std::optional<std::string> serial = "SIM0001";  // nullopt: the ID has no "SN:" field
-  int statusCode = 0;          // hex digits at characters 16-17 of the ";S:" field
-  bool hasStatusField = true;  // false: no ";S:" field at all
+  int statusCode = 0;                      // hex digits at characters 16-17 of the ";S:" field
+  bool hasStatusField = true;              // false: no ";S:" field at all
   std::optional<std::string> rawDeviceId;  // replaces the composed normal-mode ID when set
   bool deviceIdUnreadable = false;         // the device-ID request fails
   bool openFails = false;                  // busy or no rights: every open fails
@@ -32,26 +32,28 @@ struct PrinterScript {
   // Flash-mode switch, triggered by "udw.srec_download;" on the normal-mode interface.
   bool ignoresFlashCommands = false;
   std::uint32_t leaveAfterSwitchMs = 300;  // normal-mode interface disappears
-  std::optional<std::uint32_t> reappearAfterMs = 2000;  // flash-mode interface appears; nullopt: never
+  std::optional<std::uint32_t> reappearAfterMs =
+      2000;  // flash-mode interface appears; nullopt: never
   std::string flashManufacturer = "NOBRIX";
   std::string flashModel = "reflash";
 
   // Flash mode: image reception.
-  std::uint64_t imageSize = 76'926'097;             // bytes after which the image is complete
-  std::optional<std::uint32_t> applyMs = 45'000;    // leaves this long after the last byte; nullopt: never
+  std::uint64_t imageSize = 76'926'097;  // bytes after which the image is complete
+  std::optional<std::uint32_t> applyMs =
+      45'000;  // leaves this long after the last byte; nullopt: never
   std::optional<std::uint64_t> unplugAfterImageBytes;  // leaves the bus mid-transfer
-  std::size_t maxBytesPerWrite = 0;                 // 0: whole writes; else partial writes
-  std::uint64_t bytesPerSecond = 0;                 // 0: writes cost no time; else virtual time
+  std::size_t maxBytesPerWrite = 0;                    // 0: whole writes; else partial writes
+  std::uint64_t bytesPerSecond = 0;                    // 0: writes cost no time; else virtual time
 };
 
 enum class PrinterPhase {
-  Idle,         // normal-mode interface present
-  Switching,    // flash command taken, about to leave the bus
-  Away,         // between leaving normal mode and appearing in flash mode
-  FlashMode,    // flash-mode interface present, receiving the image
-  Applying,     // whole image received, about to leave
-  Finished,     // applied the image and left the bus
-  Unplugged,    // removed by the test or mid-transfer
+  Idle,       // normal-mode interface present
+  Switching,  // flash command taken, about to leave the bus
+  Away,       // between leaving normal mode and appearing in flash mode
+  FlashMode,  // flash-mode interface present, receiving the image
+  Applying,   // whole image received, about to leave
+  Finished,   // applied the image and left the bus
+  Unplugged,  // removed by the test or mid-transfer
 };
 
 struct ImageReception {
@@ -66,7 +68,8 @@ std::uint64_t imageChecksum(const std::uint8_t* data, std::size_t size,
 
 struct BusOptions {
   std::uint32_t tickAtStart = 0;  // set near 0xFFFFFFFF to test the counter wrapping
-  double realTimeFactor = 0.0;    // 0: purely virtual; > 0: virtual time runs this many times real time
+  double realTimeFactor =
+      0.0;  // 0: purely virtual; > 0: virtual time runs this many times real time
   std::uint32_t readWaitMs = 10;  // virtual time an empty read waits before it returns 0 bytes
   std::uint32_t writeCostMs = 0;  // virtual time every write to a normal-mode interface takes
 };
