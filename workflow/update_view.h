@@ -27,7 +27,7 @@ class UpdateView {
   virtual void setLanguageButtonEnabled(bool enabled) = 0;     // LangButton
   virtual void setAppCloseEnabled(bool enabled) = 0;           // AppCloseButton
   virtual void showProgressPage() = 0;
-  virtual void setStepLabel(const std::u16string& text) = 0;   // Progress_UpdateStepsLabel
+  virtual void setStepLabel(const std::u16string& text) = 0;  // Progress_UpdateStepsLabel
 
   // The two progress lists: serial numbers on the left, status texts on the right.
   virtual void clearProgressRows() = 0;

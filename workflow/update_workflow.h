@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -66,7 +67,26 @@ class UpdateWorkflow {
   std::atomic<std::int32_t> gFlashUpdateStatus{0};
 
  private:
+  // The run around the three steps; errors of preparation and step 1 end it.
+  void performRun(int entries, std::int32_t ticked);
+  void prepareRun(int entries);
+  void showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated);
+
+  // Rows of the progress page and the texts they show.
+  std::u16string text(std::string_view key) const;
+  void showStepLabel(int step);
+  void setPrinterStatus(int slot, int row, std::int32_t status, std::string_view key);
+  int rowOfSlot(int slot) const;
+  int slotOfRow(int row) const;
+  int flashEntryOfRow(int row) const;
+  bool isTakingPart(std::u16string_view serialNumber) const;
+
+  // The workers' shared wait: polls the current device until it is gone or the limit is over.
+  void waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds);
+  void showError(const std::exception& error);
+
   WorkflowServices services_;
+  std::u16string productName_;  // terminated copy for the device layer
   bool runInProgress_ = false;
   bool runFinished_ = false;
 };

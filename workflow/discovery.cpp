@@ -1,0 +1,99 @@
+// Discovery: the check list of supported printers in idle mode, kept current by device-change
+// notices until the first run, and the flash-mode listing that finds the run's printers again.
+#include <string>
+#include <vector>
+
+#include "device/printer_records.h"
+#include "workflow/update_workflow.h"
+
+namespace nobrix::workflow {
+
+namespace {
+
+std::u16string checklistEntry(const device::USBPrinterClassDeviceInfo& table, int entry) {
+  return std::u16string(device::slotText(table.description[entry])) + u"[SN#:" +
+         std::u16string(device::slotText(table.serialNumber[entry])) + u"]";
+}
+
+}  // namespace
+
+void UpdateWorkflow::App_EnumerateSupportedPrintersInIdleMode() {
+  try {
+    services_.view.clearPrinterChecklist();
+    // With no interface at all the idle table keeps its old entries; nothing reads them while
+    // the check list is empty.
+    if (services_.device.Lib_EnumeratePrinterClassPnPDevices(&gUSBPrinterClassDeviceInfo) > 0) {
+      App_ClearPrinterInfo(u"IDLE");
+      auto& idle = gVUZPrinterInfo.idlePrinters;
+      const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
+          productName_.c_str(), &idle, &gUSBPrinterClassDeviceInfo);
+      if (found > 0) {
+        std::vector<std::u16string> entries;
+        for (int entry = 0; entry < found && entry < device::MaxPrinterDevices; ++entry) {
+          entries.push_back(checklistEntry(idle, entry));
+        }
+        services_.view.setPrinterChecklist(entries);
+      }
+    }
+    services_.view.pump();
+  } catch (const std::exception& error) {
+    showError(error);
+  }
+}
+
+void UpdateWorkflow::App_EnumerateSupportedPrintersInFlashMode() {
+  try {
+    if (services_.device.Lib_EnumeratePrinterClassPnPDevices(&gUSBPrinterClassDeviceInfo) > 0) {
+      App_ClearPrinterInfo(u"FLASH");
+      auto& flash = gVUZPrinterInfo.flashPrinters;
+      const std::u16string flashDescription(device::kFlashModeDescription);
+      const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
+          flashDescription.c_str(), &flash, &gUSBPrinterClassDeviceInfo);
+      for (int entry = 0; entry < found && entry < device::MaxPrinterDevices; ++entry) {
+        flash.selected[entry] = isTakingPart(device::slotText(flash.serialNumber[entry])) ? 1 : 0;
+      }
+    }
+    services_.view.pump();
+  } catch (const std::exception& error) {
+    showError(error);
+  }
+}
+
+// A flash-mode printer belongs to the run when a ticked idle printer has its serial number.
+bool UpdateWorkflow::isTakingPart(std::u16string_view serialNumber) const {
+  const auto& idle = gVUZPrinterInfo.idlePrinters;
+  for (int entry = 0; entry < idle.deviceCount && entry < device::MaxPrinterDevices; ++entry) {
+    if (idle.selected[entry] == 1 && device::slotText(idle.serialNumber[entry]) == serialNumber) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void UpdateWorkflow::App_ClearPrinterInfo(std::u16string_view table) {
+  device::PrinterDeviceLayer::ClearDeviceInfo(table == u"IDLE" ? &gVUZPrinterInfo.idlePrinters
+                                                               : &gVUZPrinterInfo.flashPrinters);
+}
+
+void UpdateWorkflow::App_USBEvent_Handler() {
+  // The guard is released even if something below escapes, or hot-plug would stay deaf.
+  struct GuardRelease {
+    std::int32_t& flag;
+    ~GuardRelease() { flag = 0; }
+  } release{gUSBPnPDetected};
+  if (g_BlockUsbEnumeration == 0) {
+    App_EnumerateSupportedPrintersInIdleMode();
+  }
+}
+
+// Listing pumps, so another notice can arrive while one is being handled; it is dropped rather
+// than listed again from inside the listing (and not queued for later).
+void UpdateWorkflow::onDeviceNodesChanged() {
+  if (gUSBPnPDetected != 0) {
+    return;
+  }
+  gUSBPnPDetected = 1;
+  App_USBEvent_Handler();
+}
+
+}  // namespace nobrix::workflow

@@ -1,0 +1,40 @@
+// The status code each taking-part printer carries through a run, and the text key its status
+// row shows for each code or failure.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace nobrix::workflow {
+
+enum PrinterStatus : std::int32_t {
+  kNotTakingPart = 0,
+  kInIdleMode = 1,
+  kSettingFlashMode = 2,
+  kInFlashMode = 3,
+  kSendingFirmware = 4,
+  kStoringAndUpdating = 5,
+  kUpdateCompleted = 6,
+  kFailed = 7,
+};
+
+namespace keys {
+inline constexpr std::string_view kStatusInIdleMode = "StrRes_StatusInIdleMode";
+inline constexpr std::string_view kStatusSettingFlashMode = "StrRes_StatusSettingFlashMode";
+inline constexpr std::string_view kStatusInFlashMode = "StrRes_StatusInFlashMode";
+inline constexpr std::string_view kStatusFlashModeFail = "StrRes_StatusFlashModeFail";
+inline constexpr std::string_view kStatusSendingFhx = "StrRes_StatusSendingFhx";
+inline constexpr std::string_view kStatusPrinterNotConnected = "StrRes_StatusPrinterNotConnected";
+inline constexpr std::string_view kStatusStoringAndUpdating = "StrRes_StatusStoringAndUpdating";
+inline constexpr std::string_view kStatusFlashingTimeout = "StrRes_StatusFlashingTimeout";
+inline constexpr std::string_view kStatusUpdateCompleted = "StrRes_StatusUpdateCompleted";
+inline constexpr std::string_view kStatusUpdateTimeout = "StrRes_StatusUpdateTimeout";
+inline constexpr std::string_view kStatusPrinterNotFound = "StrRes_StatusPrinterNotFound";
+inline constexpr std::string_view kProgressUpdateSteps = "StrRes_ProgressUpdateSteps";
+inline constexpr std::string_view kConnectPrinter = "StrRes_ConnectPrinter";
+inline constexpr std::string_view kSelectPrinter = "StrRes_SelectPrinter";
+inline constexpr std::string_view kAllUpdated = "StrRes_AllUpdated";
+inline constexpr std::string_view kSomeUpdated = "StrRes_SomeUpdated";
+}  // namespace keys
+
+}  // namespace nobrix::workflow

@@ -1,0 +1,97 @@
+// The START request: refuses when there is nothing to update, otherwise prepares the progress
+// page and drives the three steps over all ticked printers, ending with one result dialog.
+#include <algorithm>
+#include <vector>
+
+#include "device/printer_records.h"
+#include "workflow/flash_timing.h"
+#include "workflow/printer_status.h"
+#include "workflow/update_workflow.h"
+
+namespace nobrix::workflow {
+
+void UpdateWorkflow::App_StartButton_Handler() {
+  // A run is once per program start; START is out of reach after it, and stays refused here.
+  if (runInProgress_ || runFinished_) {
+    return;
+  }
+  UpdateView& view = services_.view;
+  const int entries = std::min(view.printerChecklistCount(), device::MaxPrinterDevices);
+  std::int32_t ticked = 0;
+  for (int entry = 0; entry < entries; ++entry) {
+    ticked += view.isPrinterChecklistEntryTicked(entry) ? 1 : 0;
+  }
+  view.setWaitCursor(true);
+  view.setStepLabel(u"");
+  view.pump();
+
+  if (entries > 0 && ticked > 0) {
+    performRun(entries, ticked);
+  } else {
+    services_.messages.App_ShowUIMessage_Handler(
+        ui::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0, 0);
+  }
+
+  view.setActivityIndicatorEnabled(false);
+  view.setAppCloseEnabled(true);
+  view.setWaitCursor(false);
+  view.setStepLabel(u"");
+  view.pump();
+}
+
+// Preparation and step 1 catch nothing themselves: an error there ends the run without a result.
+// Steps 2 and 3 and the flash listing catch their own.
+void UpdateWorkflow::performRun(int entries, std::int32_t ticked) {
+  runInProgress_ = true;
+  try {
+    prepareRun(entries);
+    App_SetPrintersInFlashMode();
+    services_.device.platform().sleep(kFlashListingPauseMs);
+    App_EnumerateSupportedPrintersInFlashMode();
+    const std::int32_t sent = App_FlashFirmware();
+    const std::int32_t updated = App_WaitForFlashUpdate();
+    showRunResult(ticked, sent, updated);
+  } catch (const std::exception& error) {
+    showError(error);
+  }
+  runInProgress_ = false;
+  runFinished_ = true;
+}
+
+void UpdateWorkflow::prepareRun(int entries) {
+  UpdateView& view = services_.view;
+  view.setActivityIndicatorEnabled(true);
+  view.setCaptionCloseEnabled(false);
+  view.setLanguageButtonEnabled(false);
+  // From here to the end of the program device notices list nothing: the workers own the device
+  // layer during the run, and the check list must keep the entries the run was started with.
+  g_BlockUsbEnumeration = 1;
+
+  view.clearProgressRows();
+  auto& idle = gVUZPrinterInfo.idlePrinters;
+  std::vector<std::u16string> statusRows;
+  for (int slot = 0; slot < entries; ++slot) {
+    if (!view.isPrinterChecklistEntryTicked(slot)) {
+      idle.selected[slot] = 0;
+      continue;
+    }
+    idle.selected[slot] = 1;
+    view.appendPrinterRow(std::u16string(device::slotText(idle.serialNumber[slot])));
+    gVUZPrinterInfo.printerStatus[slot] = kInIdleMode;
+    statusRows.push_back(text(keys::kStatusInIdleMode));
+  }
+  view.appendStatusRows(statusRows);
+
+  view.setPrinterChecklistEnabled(false);
+  view.pump();
+  view.showProgressPage();
+}
+
+void UpdateWorkflow::showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated) {
+  const bool allUpdated = sent == ticked && updated == sent;
+  services_.messages.App_ShowUIMessage_Handler(
+      ui::kResultMessage, text(allUpdated ? keys::kAllUpdated : keys::kSomeUpdated), ticked,
+      updated);
+}
+
+}  // namespace nobrix::workflow

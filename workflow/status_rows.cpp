@@ -1,0 +1,67 @@
+// The progress page's rows: which row shows which idle slot, the step label, and how a status
+// change reaches its row. Row r belongs to the r-th taking-part slot in ascending order.
+#include "device/printer_records.h"
+#include "workflow/printer_status.h"
+#include "workflow/update_workflow.h"
+
+namespace nobrix::workflow {
+
+void UpdateWorkflow::showStepLabel(int step) {
+  const std::u16string counter =
+      u"[" + std::u16string(1, static_cast<char16_t>(u'0' + step)) + u"/3]";
+  services_.view.setStepLabel(text(keys::kProgressUpdateSteps) + counter);
+  services_.view.pump();
+}
+
+// The text is looked up now, so a row keeps the language it was written in.
+void UpdateWorkflow::setPrinterStatus(int slot, int row, std::int32_t status,
+                                      std::string_view key) {
+  if (slot >= 0 && slot < device::MaxPrinterDevices) {
+    gVUZPrinterInfo.printerStatus[slot] = status;
+  }
+  services_.view.replaceStatusRow(row, text(key));
+  services_.view.pump();
+}
+
+int UpdateWorkflow::rowOfSlot(int slot) const {
+  int row = 0;
+  for (int below = 0; below < slot; ++below) {
+    if (gVUZPrinterInfo.idlePrinters.selected[below] == 1) {
+      ++row;
+    }
+  }
+  return row;
+}
+
+// -1 when fewer slots take part than the row number asks for.
+int UpdateWorkflow::slotOfRow(int row) const {
+  int seen = 0;
+  for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
+    if (gVUZPrinterInfo.idlePrinters.selected[slot] == 1) {
+      if (seen == row) {
+        return slot;
+      }
+      ++seen;
+    }
+  }
+  return -1;
+}
+
+// The first flash entry of the run whose serial number equals the row's text. The text passes
+// through a slot-sized buffer, so at most 255 code units take part in the comparison.
+int UpdateWorkflow::flashEntryOfRow(int row) const {
+  device::TextSlot rowText{};
+  device::copyToSlot(rowText, services_.view.printerRowText(row));
+  const auto& flash = gVUZPrinterInfo.flashPrinters;
+  const int count =
+      flash.deviceCount < device::MaxPrinterDevices ? flash.deviceCount : device::MaxPrinterDevices;
+  for (int entry = 0; entry < count; ++entry) {
+    if (flash.selected[entry] == 1 &&
+        device::slotText(flash.serialNumber[entry]) == device::slotText(rowText)) {
+      return entry;
+    }
+  }
+  return -1;
+}
+
+}  // namespace nobrix::workflow

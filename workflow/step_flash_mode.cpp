@@ -1,0 +1,62 @@
+// Step 1: each ticked printer gets the flash-mode commands on a worker, which waits for the
+// printer to leave the bus; the window thread then judges the switch by its own connection test.
+#include "workflow/flash_timing.h"
+#include "workflow/printer_status.h"
+#include "workflow/update_workflow.h"
+
+namespace nobrix::workflow {
+
+void UpdateWorkflow::App_SetPrintersInFlashMode() {
+  UpdateView& view = services_.view;
+  device::PrinterDeviceLayer& device = services_.device;
+  const auto& idle = gVUZPrinterInfo.idlePrinters;
+  for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
+    if (idle.selected[slot] != 1) {
+      continue;
+    }
+    showStepLabel(1);
+    const int row = rowOfSlot(slot);
+    view.setRowSelected(row, true);
+    setPrinterStatus(slot, row, kSettingFlashMode, keys::kStatusSettingFlashMode);
+
+    device.Lib_SetUSBDeviceFilePath(1, idle.devicePath[slot]);
+    gFlashModeStatus = 0;
+    services_.workers.runAndPump([this] { App_BGWorker_SetPrinterInFlashMode(); });
+
+    // The printer has switched when its idle-mode interface is gone, whatever the worker saw.
+    if (device.Lib_IsConnectionValid() != 0) {
+      setPrinterStatus(slot, row, kFailed, keys::kStatusFlashModeFail);
+    } else {
+      setPrinterStatus(slot, row, kInFlashMode, keys::kStatusInFlashMode);
+    }
+    view.setRowSelected(row, false);
+  }
+}
+
+void UpdateWorkflow::App_BGWorker_SetPrinterInFlashMode() {
+  device::PrinterDeviceLayer& device = services_.device;
+  if (device.Lib_SendFlashCommand() == 0) {
+    return;
+  }
+  if (device.Lib_IsConnectionValid() != 0) {
+    waitWhileConnected(device.platform().tickCount(), kFlashModeLimitSeconds);
+  }
+  gFlashModeStatus = device.Lib_IsConnectionValid() == 0 ? 1 : 0;
+}
+
+// Shared by the step-1 and step-3 workers; both poll at the same 10 s rhythm.
+void UpdateWorkflow::waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds) {
+  static_assert(kFlashModePollMs == kUpdatePollMs);
+  platform::Platform& platform = services_.device.platform();
+  for (;;) {
+    platform.sleep(kFlashModePollMs);
+    if (elapsedSeconds(startTick, platform.tickCount()) > limitSeconds) {
+      return;
+    }
+    if (services_.device.Lib_IsConnectionValid() == 0) {
+      return;
+    }
+  }
+}
+
+}  // namespace nobrix::workflow

@@ -1,0 +1,57 @@
+// Step 3: for each printer that received the image, a worker waits until its flash-mode
+// interface leaves the bus, which is how a printer says it has stored and applied the image.
+#include "workflow/flash_timing.h"
+#include "workflow/printer_status.h"
+#include "workflow/update_workflow.h"
+
+namespace nobrix::workflow {
+
+std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
+  UpdateView& view = services_.view;
+  std::int32_t updated = 0;
+  try {
+    const int rows = view.printerRowCount();
+    for (int row = 0; row < rows; ++row) {
+      showStepLabel(3);
+      view.setRowSelected(row, true);
+      view.pump();
+      const int slot = slotOfRow(row);
+      const int entry = flashEntryOfRow(row);
+      if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kStoringAndUpdating && entry >= 0) {
+        services_.device.Lib_SetUSBDeviceFilePath(1,
+                                                  gVUZPrinterInfo.flashPrinters.devicePath[entry]);
+        services_.workers.runAndPump([this] { App_BGWorker_WaitForFlashUpdateDone(); });
+        if (gFlashUpdateStatus != 0) {
+          setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);
+          ++updated;
+        } else {
+          // Still present at the limit: the printer may yet finish, so it keeps its status.
+          setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
+        }
+      } else {
+        setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
+      }
+      view.setRowSelected(row, false);
+      view.pump();
+    }
+  } catch (const std::exception& error) {
+    showError(error);
+    view.setActivityIndicatorEnabled(false);
+    return 0;
+  }
+  return updated;
+}
+
+// A printer that finished while the others were receiving firmware is gone already and
+// completes without a single poll.
+void UpdateWorkflow::App_BGWorker_WaitForFlashUpdateDone() {
+  device::PrinterDeviceLayer& device = services_.device;
+  gFlashUpdateStatus = 0;
+  const std::uint32_t startTick = device.platform().tickCount();
+  if (device.Lib_IsConnectionValid() != 0) {
+    waitWhileConnected(startTick, kUpdateLimitSeconds);
+  }
+  gFlashUpdateStatus = device.Lib_IsConnectionValid() == 0 ? 1 : 0;
+}
+
+}  // namespace nobrix::workflow
