@@ -1,0 +1,46 @@
+// Streams the built-in firmware image to one printer: finds the image among the program's own
+// resources, copies it, opens the printer's flash-mode path exclusively for writing and writes
+// the copy in fixed pieces. Runs on the send worker's thread; keeps nothing between calls.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "firmware/firmware_sender.h"
+#include "firmware/resource_module.h"
+#include "platform/platform.h"
+#include "ui/ports/message_sink.h"
+#include "ui/ports/text_source.h"
+
+namespace nobrix::firmware {
+
+class FirmwareTransfer final : public FirmwareSender {
+ public:
+  // Each write hands the device at most this many bytes.
+  static constexpr std::size_t kPieceBytes = 81'920;
+
+  FirmwareTransfer(platform::Platform& platform, ResourceModule& resources,
+                   const ui::TextSource& texts, ui::MessageSink& messages);
+
+  // 1 only when the device accepted every byte of the image, in order. A missing, unloadable
+  // or empty image and a failed write are shown to the user; an unopenable path is not (the
+  // flash sequence reports that printer). Everything acquired is released before a message is
+  // shown and before it returns; no exception leaves it.
+  std::int32_t App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) override;
+
+ private:
+  std::int32_t copyImageToPrinter(const char16_t* devicePath, std::u16string& message);
+  std::int32_t sendImage(platform::DeviceHandle device, const std::uint8_t* image, std::size_t size,
+                         std::u16string& message);
+  bool writePiece(platform::DeviceHandle device, const std::uint8_t* piece, std::size_t size,
+                  std::u16string& message);
+  void showQuietly(const std::u16string& message);
+
+  platform::Platform& platform_;
+  ResourceModule& resources_;
+  const ui::TextSource& texts_;
+  ui::MessageSink& messages_;
+};
+
+}  // namespace nobrix::firmware
