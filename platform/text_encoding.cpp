@@ -55,8 +55,11 @@ std::u16string fromUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                     : (lead >> 3) == 0x1E ? 3 : -1;
+    const int extra = lead < 0x80           ? 0
+                      : (lead >> 5) == 0x6  ? 1
+                      : (lead >> 4) == 0xE  ? 2
+                      : (lead >> 3) == 0x1E ? 3
+                                            : -1;
     if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
       appendUtf16(out, 0xFFFD);
       ++i;
@@ -71,6 +74,12 @@ std::u16string fromUtf8(std::string_view text) {
         break;
       }
       c = (c << 6) | (next & 0x3F);
+    }
+    // Overlong forms, UTF-16 surrogates and values past U+10FFFF are not characters; letting
+    // them through would yield broken UTF-16.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[extra] || (c >= 0xD800 && c < 0xE000) || c > 0x10FFFF) {
+      valid = false;
     }
     if (!valid) {
       appendUtf16(out, 0xFFFD);

@@ -116,6 +116,7 @@ ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, 
     write.interfacesChanged = state.removeInterface(printer.flashInterface, kCutError);
   }
   if (cut) {
+    ++printer.image.rejectedWrites;
     write.result = IoResult{false, 0, kCutError};
     return write;
   }

@@ -42,7 +42,9 @@ void SimBus::unplug(PrinterId printer) {
     detail::SimPrinter& target = state_->printer(printer);
     changed = state_->removeInterface(target.normalInterface, detail::kGoneError);
     changed = state_->removeInterface(target.flashInterface, detail::kGoneError) || changed;
-    target.phase = PrinterPhase::Unplugged;
+    if (target.phase != PrinterPhase::Finished) {
+      target.phase = PrinterPhase::Unplugged;
+    }
   }
   if (changed) {
     notifyListeners(*state_);

@@ -32,15 +32,15 @@ struct PrinterScript {
   // Flash-mode switch, triggered by "udw.srec_download;" on the normal-mode interface.
   bool ignoresFlashCommands = false;
   std::uint32_t leaveAfterSwitchMs = 300;  // normal-mode interface disappears
-  std::optional<std::uint32_t> reappearAfterMs =
-      2000;  // flash-mode interface appears; nullopt: never
+  // The flash-mode interface appears this long after the normal one left; nullopt: never.
+  std::optional<std::uint32_t> reappearAfterMs = 2000;
   std::string flashManufacturer = "NOBRIX";
   std::string flashModel = "reflash";
 
   // Flash mode: image reception.
   std::uint64_t imageSize = 76'926'097;  // bytes after which the image is complete
-  std::optional<std::uint32_t> applyMs =
-      45'000;  // leaves this long after the last byte; nullopt: never
+  // Leaves the bus this long after the last image byte; nullopt: never.
+  std::optional<std::uint32_t> applyMs = 45'000;
   std::optional<std::uint64_t> unplugAfterImageBytes;  // leaves the bus mid-transfer
   std::size_t maxBytesPerWrite = 0;                    // 0: whole writes; else partial writes
   std::uint64_t bytesPerSecond = 0;                    // 0: writes cost no time; else virtual time
@@ -58,8 +58,9 @@ enum class PrinterPhase {
 
 struct ImageReception {
   std::uint64_t bytes = 0;
-  std::uint64_t checksum = 0;  // imageChecksum() over every byte received, in order
-  std::vector<std::size_t> writeSizes;
+  std::uint64_t checksum = 0;           // imageChecksum() over every byte received, in order
+  std::vector<std::size_t> writeSizes;  // bytes accepted by each successful write, in order
+  int rejectedWrites = 0;  // writes that failed: cut off mid-transfer or after leaving the bus
 };
 
 // FNV-1a 64 over the bytes; extendable: checksum(b, checksum(a)) == checksum(a + b).
@@ -68,8 +69,8 @@ std::uint64_t imageChecksum(const std::uint8_t* data, std::size_t size,
 
 struct BusOptions {
   std::uint32_t tickAtStart = 0;  // set near 0xFFFFFFFF to test the counter wrapping
-  double realTimeFactor =
-      0.0;  // 0: purely virtual; > 0: virtual time runs this many times real time
+  // 0: purely virtual; > 0: virtual time runs this many times as fast as real time.
+  double realTimeFactor = 0.0;
   std::uint32_t readWaitMs = 10;  // virtual time an empty read waits before it returns 0 bytes
   std::uint32_t writeCostMs = 0;  // virtual time every write to a normal-mode interface takes
 };

@@ -119,6 +119,9 @@ IoResult SimBus::write(DeviceHandle handle, const std::uint8_t* data, std::size_
     }
     const detail::SimInterface& printerInterface = state_->interfaces[open->interfaceIndex];
     if (!printerInterface.present) {
+      if (printerInterface.flashMode) {
+        ++state_->printer(printerInterface.printer).image.rejectedWrites;
+      }
       return failure(printerInterface.departureError);
     }
     if (printerInterface.flashMode) {

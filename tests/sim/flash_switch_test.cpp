@@ -5,33 +5,14 @@
 #include <string>
 
 #include "platform/sim/sim_bus.h"
+#include "sim_test_support.h"
 
 namespace nobrix::platform::sim {
 namespace {
 
-const std::string kSwitchCommand = "udw.srec_download;";
-
-void send(SimBus& bus, DeviceHandle handle, const std::string& text) {
-  const IoResult result =
-      bus.write(handle, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  ASSERT_TRUE(result.ok) << result.errorText;
-  EXPECT_EQ(result.bytes, text.size());
-}
-
-bool opens(SimBus& bus, const std::u16string& path) {
-  const DeviceHandle handle = bus.open(path, OpenMode::SharedReadWrite);
-  bus.close(handle);
-  return handle != kInvalidHandle;
-}
-
-std::string deviceId(SimBus& bus, const std::u16string& path) {
-  const DeviceHandle handle = bus.open(path, OpenMode::SharedReadWrite);
-  char buffer[512];
-  std::size_t length = 0;
-  const bool ok = bus.queryDeviceId(handle, buffer, sizeof buffer, length);
-  bus.close(handle);
-  return ok ? std::string(buffer, length) : std::string();
-}
+using testing::opens;
+using testing::sendFlashSwitch;
+using testing::writeText;
 
 struct FlashSwitch : ::testing::Test {
   SimBus bus;
@@ -41,45 +22,122 @@ struct FlashSwitch : ::testing::Test {
   }
 };
 
-TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeWithSameSerialAndNewPath) {
+TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderANewPath) {
   PrinterScript script;
-  script.serial = "CN12345";
   script.leaveAfterSwitchMs = 300;
   script.reappearAfterMs = 2000;
   const PrinterId printer = bus.plug(script);
   const std::u16string normal = bus.normalPath(printer);
   ASSERT_EQ(changes, 1);
 
-  const DeviceHandle handle = bus.open(normal, OpenMode::SharedReadWrite);
-  send(bus, handle, "ds2.set 79744, 1;");
-  send(bus, handle, kSwitchCommand);
+  sendFlashSwitch(bus, normal);
   EXPECT_EQ(bus.phase(printer), PrinterPhase::Switching);
-
   bus.advance(299);
   EXPECT_TRUE(opens(bus, normal));
   EXPECT_EQ(changes, 1);
+
   bus.advance(1);
   EXPECT_EQ(bus.phase(printer), PrinterPhase::Away);
   EXPECT_FALSE(opens(bus, normal));
   EXPECT_TRUE(bus.printerInterfacePaths().empty());
   EXPECT_EQ(changes, 2);
 
-  const IoResult late = bus.write(handle, reinterpret_cast<const std::uint8_t*>("x"), 1);
-  EXPECT_FALSE(late.ok);
-  EXPECT_FALSE(late.errorText.empty());
-  bus.close(handle);
-
   bus.advance(1999);
   EXPECT_TRUE(bus.flashPath(printer).empty());
   bus.advance(1);
-  EXPECT_EQ(changes, 3);
   EXPECT_EQ(bus.phase(printer), PrinterPhase::FlashMode);
+  EXPECT_EQ(changes, 3);
   const std::u16string flash = bus.flashPath(printer);
   EXPECT_NE(flash, normal);
   EXPECT_EQ(bus.printerInterfacePaths(), std::vector<std::u16string>{flash});
-  const std::string id = deviceId(bus, flash);
-  EXPECT_EQ(id.rfind("MFG:NOBRIX;MDL:reflash;", 0), 0u) << id;
-  EXPECT_NE(id.find(";SN:CN12345;"), std::string::npos) << id;
+  EXPECT_FALSE(opens(bus, normal));
+}
+
+TEST_F(FlashSwitch, CommandIsRecognisedWhenSplitAcrossWrites) {
+  const PrinterId printer = bus.plug(PrinterScript{});
+  const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
+  for (const char* piece : {"\x1b%-12345X@PJL udw.sr", "ec_down", "load;", "exit;"}) {
+    EXPECT_TRUE(writeText(bus, handle, piece).ok);
+  }
+  bus.close(handle);
+  EXPECT_EQ(bus.commandBytes(printer), "\x1b%-12345X@PJL udw.srec_download;exit;");
+  EXPECT_EQ(bus.phase(printer), PrinterPhase::Switching);
+}
+
+TEST_F(FlashSwitch, OtherCommandsAndNearMissesLeaveThePrinterIdle) {
+  const PrinterId printer = bus.plug(PrinterScript{});
+  const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
+  EXPECT_TRUE(writeText(bus, handle, "ds2.set 79744, 1;udw.srec_download").ok);
+  EXPECT_TRUE(writeText(bus, handle, " ;UDW.SREC_DOWNLOAD;").ok);
+  bus.close(handle);
+  bus.advance(60'000);
+  EXPECT_EQ(bus.phase(printer), PrinterPhase::Idle);
+  EXPECT_TRUE(opens(bus, bus.normalPath(printer)));
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FlashSwitch, PrinterThatIgnoresTheCommandStaysButRecordsIt) {
+  PrinterScript script;
+  script.ignoresFlashCommands = true;
+  const PrinterId printer = bus.plug(script);
+  sendFlashSwitch(bus, bus.normalPath(printer));
+  bus.advance(60'000);
+  EXPECT_EQ(bus.phase(printer), PrinterPhase::Idle);
+  EXPECT_EQ(bus.commandBytes(printer), "ds2.set 79744, 1;udw.srec_download;");
+  EXPECT_TRUE(opens(bus, bus.normalPath(printer)));
+}
+
+TEST_F(FlashSwitch, PrinterThatNeverReturnsStaysAway) {
+  PrinterScript script;
+  script.reappearAfterMs = std::nullopt;
+  const PrinterId printer = bus.plug(script);
+  sendFlashSwitch(bus, bus.normalPath(printer));
+  bus.advance(600'000);
+  EXPECT_EQ(bus.phase(printer), PrinterPhase::Away);
+  EXPECT_TRUE(bus.printerInterfacePaths().empty());
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FlashSwitch, HandleOpenAcrossTheDepartureFailsCleanly) {
+  const PrinterId printer = bus.plug(PrinterScript{});
+  const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
+  EXPECT_TRUE(writeText(bus, handle, "udw.srec_download;").ok);
+  bus.advance(500);
+
+  const IoResult write = writeText(bus, handle, "exit;");
+  EXPECT_FALSE(write.ok);
+  EXPECT_EQ(write.errorText, "No such device");
+  std::uint8_t buffer[16];
+  EXPECT_FALSE(bus.read(handle, buffer, sizeof buffer).ok);
+  char id[64];
+  std::size_t length = 0;
+  EXPECT_FALSE(bus.queryDeviceId(handle, id, sizeof id, length));
+  EXPECT_EQ(bus.openHandleCount(), 1);
+  bus.close(handle);
+  EXPECT_EQ(bus.openHandleCount(), 0);
+  EXPECT_EQ(bus.commandBytes(printer), "udw.srec_download;");
+}
+
+TEST_F(FlashSwitch, UnplugWhileAwayCancelsTheReturn) {
+  const PrinterId printer = bus.plug(PrinterScript{});
+  sendFlashSwitch(bus, bus.normalPath(printer));
+  bus.advance(500);
+  bus.unplug(printer);
+  bus.advance(60'000);
+  EXPECT_EQ(bus.phase(printer), PrinterPhase::Unplugged);
+  EXPECT_TRUE(bus.flashPath(printer).empty());
+  EXPECT_TRUE(bus.printerInterfacePaths().empty());
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FlashSwitch, ListenerCanQueryTheBusAndSeesTheNewSet) {
+  std::vector<std::size_t> seen;
+  bus.addChangeListener([this, &seen] { seen.push_back(bus.printerInterfacePaths().size()); });
+  const PrinterId first = bus.plug(PrinterScript{});
+  bus.plug(PrinterScript{});
+  sendFlashSwitch(bus, bus.normalPath(first));
+  bus.advance(10'000);
+  EXPECT_EQ(seen, (std::vector<std::size_t>{1, 2, 1, 2}));
 }
 
 }  // namespace
