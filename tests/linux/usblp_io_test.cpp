@@ -3,6 +3,7 @@
 // usblp hardware live elsewhere.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/linux/usblp_platform.h"
@@ -147,6 +149,57 @@ TEST_F(UsblpIo, WriteToANodeThatTakesNothingFailsAfterTheStallLimitWithWhatWentO
   EXPECT_EQ(result.bytes, 0u);
 
   EXPECT_EQ(drain(printer).size(), static_cast<std::size_t>(queue));
+  platform_.close(handle);
+}
+
+// A one-page queue holds one piece at a time and reports room only once the reader has taken
+// it, as usblp does with its single piece in flight.
+TEST_F(UsblpIo, WriteGoesOnPieceByPieceWhileThePrinterKeepsTaking) {
+  const int printer = peer(O_RDONLY);
+  ASSERT_GE(printer, 0);
+  ASSERT_GT(::fcntl(printer, F_SETPIPE_SZ, 4096), 0);
+  // The limit only bounds a broken run; the reader below keeps the write moving.
+  UsblpPlatform platform{{0, 10'000}};
+  const DeviceHandle handle = platform.open(path(), OpenMode::ExclusiveWriteOnly);
+  ASSERT_NE(handle, kInvalidHandle);
+
+  std::string image(81'920, '\0');
+  for (std::size_t i = 0; i < image.size(); ++i)
+    image[i] = static_cast<char>(i % 251);
+  std::string received;
+  std::thread reader([&] {
+    char chunk[1024];
+    pollfd entry{printer, POLLIN, 0};
+    while (received.size() < image.size() && ::poll(&entry, 1, 10'000) > 0) {
+      const ssize_t count = ::read(printer, chunk, sizeof chunk);
+      if (count <= 0)
+        break;
+      received.append(chunk, static_cast<std::size_t>(count));
+    }
+  });
+  const IoResult result =
+      platform.write(handle, reinterpret_cast<const std::uint8_t*>(image.data()), image.size());
+  // Closing ends the reader's wait at once, should the write have given up early.
+  platform.close(handle);
+  reader.join();
+
+  EXPECT_TRUE(result.ok) << result.errorText;
+  EXPECT_EQ(result.bytes, image.size());
+  EXPECT_EQ(received, image);
+}
+
+TEST_F(UsblpIo, WriteIsNotDoneWhileThePrinterHasNotTakenTheLastPiece) {
+  const int printer = peer(O_RDONLY);
+  ASSERT_GE(printer, 0);
+  ASSERT_GT(::fcntl(printer, F_SETPIPE_SZ, 4096), 0);
+  const DeviceHandle handle = platform_.open(path(), OpenMode::ExclusiveWriteOnly);
+  ASSERT_NE(handle, kInvalidHandle);
+
+  const std::uint8_t command[75] = {0x1B, '%', '-', '1', '2', '3', '4', '5', 'X'};
+  const IoResult result = platform_.write(handle, command, sizeof command);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.bytes, sizeof command);
+  EXPECT_EQ(result.errorText, "Write stalled: the printer accepted no data for 0 ms");
   platform_.close(handle);
 }
 
