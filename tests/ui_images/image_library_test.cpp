@@ -86,6 +86,18 @@ TEST_F(ImageLibrary, KeepsTheAspectInABoxOfAnotherShape) {
   EXPECT_EQ(qAlpha(image.pixel(1, 26)), 255);
 }
 
+TEST_F(ImageLibrary, NaturalSizesKeepTheShapesTheWindowExpects) {
+  for (const char* flag : {"EN.PNG", "DE.png", "ES.png", "FR.png"}) {
+    EXPECT_EQ(naturalSize(QString::fromLatin1(flag)), QSize(52, 32)) << flag;  // 13:8
+  }
+  for (const char* logo :
+       {"SV_icon.ico", "UV-Crest Blue 48x48.ico", "Mostrela.ico", "zov_logo.ico"}) {
+    EXPECT_EQ(naturalSize(QString::fromLatin1(logo)), QSize(30, 30)) << logo;
+  }
+  EXPECT_EQ(naturalSize(QStringLiteral("CheckMark.png")), naturalSize(QStringLiteral("Cross.png")));
+  EXPECT_TRUE(naturalSize(QStringLiteral("Missing.png")).isEmpty());
+}
+
 TEST_F(ImageLibrary, GivesNullForUnknownKeysAndEmptySizes) {
   EXPECT_TRUE(pixmap(QStringLiteral("Missing.png"), QSize(32, 32)).isNull());
   EXPECT_TRUE(pixmap(QStringLiteral("en.png"), QSize(32, 32)).isNull());  // keys are exact

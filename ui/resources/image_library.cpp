@@ -42,20 +42,21 @@ QRectF fittedRect(const QSizeF& picture, const QSize& target) {
       fitted);
 }
 
-}  // namespace
-
-QPixmap pixmap(const QString& key, const QSize& logicalSize, qreal devicePixelRatio) {
-  if (key.isEmpty() || key.contains(QLatin1Char('/')) || logicalSize.isEmpty() ||
-      devicePixelRatio <= 0.0) {
-    return {};
+// Keys name files directly under the image folder; anything else is not a picture of ours.
+bool loadPicture(const QString& key, QSvgRenderer& renderer) {
+  if (key.isEmpty() || key.contains(QLatin1Char('/'))) {
+    return false;
   }
   ensureResources();
   const QString path = resourcePath(key);
-  if (!QFile::exists(path)) {
-    return {};
-  }
-  QSvgRenderer renderer(path);
-  if (!renderer.isValid()) {
+  return QFile::exists(path) && renderer.load(path);
+}
+
+}  // namespace
+
+QPixmap pixmap(const QString& key, const QSize& logicalSize, qreal devicePixelRatio) {
+  QSvgRenderer renderer;
+  if (logicalSize.isEmpty() || devicePixelRatio <= 0.0 || !loadPicture(key, renderer)) {
     return {};
   }
   const QSize physical = (QSizeF(logicalSize) * devicePixelRatio).toSize();
@@ -69,6 +70,11 @@ QPixmap pixmap(const QString& key, const QSize& logicalSize, qreal devicePixelRa
   QPixmap result = QPixmap::fromImage(std::move(image));
   result.setDevicePixelRatio(devicePixelRatio);
   return result;
+}
+
+QSize naturalSize(const QString& key) {
+  QSvgRenderer renderer;
+  return loadPicture(key, renderer) ? renderer.defaultSize() : QSize();
 }
 
 QIcon windowIcon() {

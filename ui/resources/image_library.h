@@ -19,6 +19,10 @@ inline constexpr int kActivityFrameMs = 100;
 // Returns a null pixmap for an unknown key or an empty size.
 QPixmap pixmap(const QString& key, const QSize& logicalSize, qreal devicePixelRatio = 1.0);
 
+// The size in device-independent pixels the picture is drawn on: at this size (or a whole
+// multiple of it) its edges fall on pixel boundaries. Empty for an unknown key.
+QSize naturalSize(const QString& key);
+
 // The window icon at the usual icon sizes, the same for every brand.
 QIcon windowIcon();
 

@@ -1,10 +1,12 @@
-// Review aid: writes every picture as PNG at 1x and 2x, and a contact sheet that shows each one
-// on the colour it sits on in the window, at 1x, at 2x and as a 4x pixel zoom of the 1x render.
+// Review aid: writes every picture as PNG at 1x and 2x, and contact sheets per group that show
+// each one on the colour it sits on in the window, as rendered and magnified to show its pixels.
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QTextStream>
 #include <cstdio>
@@ -16,7 +18,7 @@ namespace {
 namespace images = nobrix::ui::images;
 
 struct Showing {
-  QSize logicalSize;
+  QString group;
   QColor background;
 };
 
@@ -27,30 +29,30 @@ const QColor kMintCream(245, 255, 250);
 const QColor kWhite(255, 255, 255);
 const QColor kDesktop(60, 64, 72);
 
-// The size each picture is shown at (two thirds of its size at 144 dpi) and what is behind it.
+// Which sheet a picture goes on and the colour behind it in the window.
 Showing showingFor(const QString& key) {
-  if (key.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive) && key != "AppIcon.ico") {
-    return {QSize(30, 30), kCaption};
+  if (key == QLatin1String("AppIcon.ico")) {
+    return {QStringLiteral("icon"), kDesktop};
+  }
+  if (key.endsWith(QLatin1String(".ico"))) {
+    return {QStringLiteral("logos"), kCaption};
   }
   if (key.size() == 6 && key.at(2) == QLatin1Char('.')) {  // EN.PNG, DE.png, ...
-    return {QSize(52, 32), kCaption};
+    return {QStringLiteral("flags"), kCaption};
   }
-  if (key == "Minimize.png" || key == "Close.png") {
-    return {QSize(30, 30), kCaption};
+  if (key == QLatin1String("Minimize.png") || key == QLatin1String("Close.png")) {
+    return {QStringLiteral("glyphs"), kCaption};
   }
-  if (key == "Warning.png") {
-    return {QSize(23, 23), kMintCream};
+  if (key == QLatin1String("Warning.png")) {
+    return {QStringLiteral("glyphs"), kMintCream};
   }
-  if (key == "Info.png") {
-    return {QSize(27, 27), kFirebrick};
+  if (key == QLatin1String("Info.png")) {
+    return {QStringLiteral("glyphs"), kFirebrick};
   }
   if (key.startsWith(QLatin1String("Activity"))) {
-    return {QSize(40, 33), kOrchid};
+    return {QStringLiteral("activity"), kOrchid};
   }
-  if (key == "AppIcon.ico") {
-    return {QSize(32, 32), kDesktop};
-  }
-  return {QSize(32, 32), kWhite};
+  return {QStringLiteral("glyphs"), kWhite};
 }
 
 QString fileStem(const QString& key) {
@@ -59,35 +61,86 @@ QString fileStem(const QString& key) {
   return stem;
 }
 
+// The picture's own pixels on a background, one image pixel per output pixel.
 QImage onBackground(const QPixmap& picture, const QColor& background, int pad) {
-  const QSize physical = picture.size();
-  QImage tile(physical + QSize(2 * pad, 2 * pad), QImage::Format_ARGB32);
+  QImage pixels = picture.toImage();
+  pixels.setDevicePixelRatio(1.0);
+  QImage tile(pixels.size() + QSize(2 * pad, 2 * pad), QImage::Format_ARGB32);
   tile.fill(background);
   QPainter painter(&tile);
-  painter.drawImage(QPoint(pad, pad), picture.toImage());
+  painter.drawImage(QPoint(pad, pad), pixels);
   return tile;
 }
 
-QImage contactSheet(const QStringList& keys) {
-  constexpr int kRow = 4 * 52 + 16;
-  constexpr int kZoomX = 8 + 70 + 8 + 2 * 52 + 24 + 8;
-  QImage sheet(kZoomX + 4 * 52 + 24, kRow * static_cast<int>(keys.size()), QImage::Format_ARGB32);
-  sheet.fill(QColor(235, 235, 235));
+QImage magnified(const QImage& image, int factor) {
+  return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// One row per picture: 1x and 2x as they are, then both blown up to the same size with
+// visible pixels, so crispness at 100 % and 200 % can be judged side by side.
+QImage sheetRow(const QString& key) {
+  const Showing showing = showingFor(key);
+  const QImage one =
+      onBackground(images::pixmap(key, images::naturalSize(key), 1.0), showing.background, 4);
+  const QImage two =
+      onBackground(images::pixmap(key, images::naturalSize(key), 2.0), showing.background, 8);
+  const QImage oneZoomed = magnified(one, 4);
+  const QImage twoZoomed = magnified(two, 2);
+  constexpr int kGap = 12;
+  QImage row(one.width() + two.width() + oneZoomed.width() + twoZoomed.width() + 5 * kGap,
+             oneZoomed.height() + 2 * kGap, QImage::Format_ARGB32);
+  row.fill(QColor(236, 236, 236));
+  QPainter painter(&row);
+  int x = kGap;
+  for (const QImage* part : {&one, &two, &oneZoomed, &twoZoomed}) {
+    painter.drawImage(QPoint(x, kGap), *part);
+    x += part->width() + kGap;
+  }
+  return row;
+}
+
+QImage stacked(const QList<QImage>& rows) {
+  int width = 0;
+  int height = 0;
+  for (const QImage& row : rows) {
+    width = qMax(width, row.width());
+    height += row.height();
+  }
+  QImage sheet(width, height, QImage::Format_ARGB32);
+  sheet.fill(QColor(236, 236, 236));
   QPainter painter(&sheet);
   int y = 0;
-  for (const QString& key : keys) {
-    const Showing showing = showingFor(key);
-    const QPixmap one = images::pixmap(key, showing.logicalSize, 1.0);
-    const QPixmap two = images::pixmap(key, showing.logicalSize, 2.0);
-    painter.drawImage(QPoint(8, y + 8), onBackground(one, showing.background, 8));
-    painter.drawImage(QPoint(8 + 70 + 8, y + 8), onBackground(two, showing.background, 12));
-    const QImage zoomed = onBackground(one, showing.background, 3)
-                              .scaled((showing.logicalSize + QSize(6, 6)) * 4,
-                                      Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    painter.drawImage(QPoint(kZoomX, y + 8), zoomed);
-    y += kRow;
+  for (const QImage& row : rows) {
+    painter.drawImage(QPoint(0, y), row);
+    y += row.height();
   }
   return sheet;
+}
+
+// The window icon at the sizes a desktop asks for, side by side on a dark panel.
+QImage iconStrip() {
+  const QIcon icon = images::windowIcon();
+  const QList<int> sides = {16, 20, 24, 32, 48, 64};
+  QImage strip(16 + 12 * static_cast<int>(sides.size()) + 204, 80, QImage::Format_ARGB32);
+  strip.fill(kDesktop);
+  QPainter painter(&strip);
+  int x = 8;
+  for (const int side : sides) {
+    painter.drawPixmap(QPoint(x, 8), icon.pixmap(QSize(side, side)));
+    x += side + 12;
+  }
+  return strip;
+}
+
+void writeSheets(const QStringList& keys, const QDir& out) {
+  QMap<QString, QList<QImage>> groups;
+  for (const QString& key : keys) {
+    groups[showingFor(key).group].append(sheetRow(key));
+  }
+  groups[QStringLiteral("icon")].append(iconStrip());
+  for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
+    stacked(group.value()).save(out.filePath(QStringLiteral("sheet-%1.png").arg(group.key())));
+  }
 }
 
 }  // namespace
@@ -108,13 +161,13 @@ int main(int argc, char** argv) {
   for (const QString& key : keys) {
     const Showing showing = showingFor(key);
     for (const int scale : {1, 2}) {
-      const QPixmap picture = images::pixmap(key, showing.logicalSize, scale);
+      const QPixmap picture = images::pixmap(key, images::naturalSize(key), scale);
       const QString name = QStringLiteral("%1@%2x").arg(fileStem(key)).arg(scale);
       picture.save(out.filePath(name + ".png"));
       onBackground(picture, showing.background, 4 * scale).save(out.filePath(name + "-on-bg.png"));
     }
   }
-  contactSheet(keys).save(out.filePath(QStringLiteral("sheet.png")));
+  writeSheets(keys, out);
   QTextStream(stdout) << keys.size() << " pictures written to " << out.absolutePath() << "\n";
   return 0;
 }
