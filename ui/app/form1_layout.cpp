@@ -1,0 +1,293 @@
+// The main window's control tree: caption row, printer pane, the two right-hand pages and the
+// legal line, with the sizes, colours and fonts of the window's design (at two thirds, see
+// style::px). Pages are switched by code only, so they sit in stacked widgets without tabs.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "ui/app/eliding_label.h"
+#include "ui/app/form1.h"
+#include "ui/app/window_style.h"
+
+namespace nobrix::ui::app {
+
+using style::px;
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+QWidget* panel(const QString& name, const QColor& background) {
+  auto* widget = named(new QWidget, name);
+  widget->setAttribute(Qt::WA_StyledBackground);
+  widget->setStyleSheet(
+      QStringLiteral("#%1 { background-color: %2; }").arg(name, style::rgb(background)));
+  return widget;
+}
+
+QListWidget* progressList(const QString& name) {
+  auto* list = named(new QListWidget, name);
+  list->setFont(style::font(11));
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setSelectionMode(QAbstractItemView::MultiSelection);
+  list->setFocusPolicy(Qt::NoFocus);
+  list->setUniformItemSizes(true);
+  list->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid %2; }"
+                                     "#%1::item { height: %3px; padding-left: 4px; color: black; }"
+                                     "#%1::item:selected { background: %4; color: white; }")
+                          .arg(name, style::rgb(style::kLightGray))
+                          .arg(px(30))
+                          .arg(style::rgb(style::kHoverBlue)));
+  return list;
+}
+
+}  // namespace
+
+void Form1::buildControlTree() {
+  setObjectName(QStringLiteral("Form1"));
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet(
+      QStringLiteral("#Form1 { background-color: %1; }").arg(style::rgb(style::kFrameBlue)));
+  setFont(style::font(12));
+
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(px(6), px(6), px(6), px(6));
+  // Never smaller than designed; larger if the texts of a language need it.
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
+  MainTableLayoutPanel = panel(QStringLiteral("MainTableLayoutPanel"), style::kCaptionGreyBlue);
+  outer->addWidget(MainTableLayoutPanel);
+
+  auto* rows = new QVBoxLayout(MainTableLayoutPanel);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(0);
+  rows->addWidget(buildCaptionRow());
+
+  auto* menu = panel(QStringLiteral("MenuTabLayoutPanel"), style::kCaptionGreyBlue);
+  auto* columns = new QHBoxLayout(menu);
+  columns->setContentsMargins(0, 0, 0, 0);
+  columns->setSpacing(0);
+  PrinterSelectTabControl = named(new QStackedWidget, QStringLiteral("PrinterSelectTabControl"));
+  PrinterSelectTabControl->addWidget(buildSelectionPane());
+  MainTabControl = named(new QStackedWidget, QStringLiteral("MainTabControl"));
+  MainTabControl->addWidget(buildStartPage());
+  MainTabControl->addWidget(buildProgressPage());
+  MainTabControl->setCurrentWidget(StartTabPage);
+  columns->addWidget(PrinterSelectTabControl, 37954);
+  columns->addWidget(MainTabControl, 62046);
+  rows->addWidget(menu, 1);
+
+  CopyrightLabel = named(new QLabel, QStringLiteral("CopyrightLabel"));
+  CopyrightLabel->setFont(style::font(10));
+  CopyrightLabel->setAlignment(Qt::AlignCenter);
+  CopyrightLabel->setFixedHeight(px(34));
+  CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
+  rows->addWidget(CopyrightLabel);
+  setMinimumSize(px(1361), px(624));
+}
+
+QWidget* Form1::buildCaptionRow() {
+  auto* row = panel(QStringLiteral("CaptionTableLayoutPanel"), style::kCaptionGreyBlue);
+  row->setFixedHeight(px(45));
+  auto* cells = new QHBoxLayout(row);
+  cells->setContentsMargins(0, 0, 0, 0);
+  cells->setSpacing(0);
+
+  MfgIconPicBox = named(new QLabel, QStringLiteral("MfgIconPicBox"));
+  MfgIconPicBox->setFixedSize(px(45), px(45));
+  MfgIconPicBox->setAlignment(Qt::AlignCenter);
+  cells->addWidget(MfgIconPicBox);
+
+  VUZProductNameLabel = named(new QLabel, QStringLiteral("VUZProductNameLabel"));
+  VUZProductNameLabel->setFont(style::font(11, style::Face::Semibold, true));
+  VUZProductNameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  VUZProductNameLabel->setStyleSheet(
+      QStringLiteral("#VUZProductNameLabel { color: black; padding-left: 3px; }"));
+  VUZProductNameLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  VUZProductNameLabel->installEventFilter(this);
+  cells->addWidget(VUZProductNameLabel, 1);
+
+  LangButton = buildCaptionButton(QStringLiteral("LangButton"), style::kLangHover);
+  LangButton->setFixedSize(px(67), px(45));
+  cells->addWidget(LangButton);
+  cells->addSpacing(px(8));
+  MinimizeButton = buildCaptionButton(QStringLiteral("MinimizeButton"), style::kCaptionButtonHover);
+  CloseButton = buildCaptionButton(QStringLiteral("CloseButton"), style::kCaptionButtonHover);
+  for (auto [button, column] :
+       {std::pair{MinimizeButton, px(53)}, std::pair{CloseButton, px(50)}}) {
+    auto* cell = new QWidget;
+    cell->setFixedSize(column, px(45));
+    button->setParent(cell);
+    button->setGeometry(0, 0, px(47), px(45));
+    cells->addWidget(cell);
+  }
+  return row;
+}
+
+QPushButton* Form1::buildCaptionButton(const QString& name, const QColor& hover) {
+  auto* button = named(new QPushButton, name);
+  button->setFlat(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setStyleSheet(style::flatButtonSheet(
+      name, {style::kCaptionGreyBlue, hover, style::kCaptionGreyBlue, Qt::black}));
+  return button;
+}
+
+QPushButton* Form1::buildWideButton(const QString& name) {
+  auto* button = named(new QPushButton, name);
+  button->setFlat(true);
+  button->setFixedHeight(px(67));
+  button->setFont(style::font(14, style::Face::Regular, true));
+  button->setStyleSheet(style::flatButtonSheet(
+      name, {style::kHeaderDarkBlue, style::kHoverBlue, style::kHeaderDarkBlue, Qt::white}));
+  return button;
+}
+
+QLabel* Form1::buildHeaderLabel(const QString& name, Qt::Alignment alignment) {
+  auto* label = named(new QLabel, name);
+  label->setFont(style::font(10, style::Face::Regular, true, true));
+  label->setAlignment(alignment);
+  label->setStyleSheet(style::headerLabelSheet(name));
+  return label;
+}
+
+QWidget* Form1::buildSelectionPane() {
+  auto* page = panel(QStringLiteral("SelectionTabPage"), style::kSteelBlue);
+  auto* pageLayout = new QVBoxLayout(page);
+  pageLayout->setContentsMargins(px(3), px(3), px(3), px(3));
+  auto* mint = panel(QStringLiteral("SelectionPanel"), style::kMintCream);
+  pageLayout->addWidget(mint);
+
+  auto* stack = new QVBoxLayout(mint);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  SupportedPrinterLabel =
+      buildHeaderLabel(QStringLiteral("SupportedPrinterLabel"), Qt::AlignLeft | Qt::AlignTop);
+  SupportedPrinterLabel->setFixedHeight(px(39));
+  stack->addWidget(SupportedPrinterLabel);
+
+  SupportedPrinterCheckedListBox =
+      named(new QListWidget, QStringLiteral("SupportedPrinterCheckedListBox"));
+  SupportedPrinterCheckedListBox->setFont(style::font(11));
+  SupportedPrinterCheckedListBox->setFrameShape(QFrame::NoFrame);
+  SupportedPrinterCheckedListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  SupportedPrinterCheckedListBox->setStyleSheet(
+      QStringLiteral("#SupportedPrinterCheckedListBox { background: %1; color: black; }"
+                     "#SupportedPrinterCheckedListBox::item { padding: 3px 2px; }")
+          .arg(style::rgb(style::kMintCream)));
+  stack->addWidget(SupportedPrinterCheckedListBox, 1);
+  stack->addSpacing(px(10));
+
+  WarningPicBox = named(new QLabel, QStringLiteral("WarningPicBox"));
+  WarningPicBox->setFixedHeight(px(35));
+  WarningPicBox->setAlignment(Qt::AlignCenter);
+  stack->addWidget(WarningPicBox);
+
+  ConnectionWarningLabel = named(new ElidingLabel, QStringLiteral("ConnectionWarningLabel"));
+  ConnectionWarningLabel->setWrapping(true);
+  ConnectionWarningLabel->setFixedHeight(px(94));
+  ConnectionWarningLabel->setFont(style::font(10, style::Face::Semibold, true));
+  ConnectionWarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ConnectionWarningLabel->setStyleSheet(
+      QStringLiteral("#ConnectionWarningLabel { background: %1; color: red; "
+                     "border: 1px solid black; padding: 2px; }")
+          .arg(style::rgb(style::kWarningBackground)));
+  stack->addWidget(ConnectionWarningLabel);
+  return page;
+}
+
+QWidget* Form1::buildStartPage() {
+  StartTabPage = panel(QStringLiteral("StartTabPage"), Qt::white);
+  auto* stack = new QVBoxLayout(StartTabPage);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  InstructionCaptionLabel =
+      buildHeaderLabel(QStringLiteral("InstructionCaptionLabel"), Qt::AlignLeft | Qt::AlignTop);
+  InstructionCaptionLabel->setFixedHeight(px(39));
+  stack->addWidget(InstructionCaptionLabel);
+
+  InstructionsLabel = named(new QLabel, QStringLiteral("InstructionsLabel"));
+  InstructionsLabel->setFont(style::font(11));
+  InstructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  InstructionsLabel->setWordWrap(true);
+  InstructionsLabel->setStyleSheet(
+      QStringLiteral("#InstructionsLabel { background: white; color: black; padding: 0px 8px; }"));
+  stack->addWidget(InstructionsLabel, 1);
+
+  StartButton = buildWideButton(QStringLiteral("StartButton"));
+  stack->addWidget(StartButton);
+  return StartTabPage;
+}
+
+QWidget* Form1::buildProgressPage() {
+  ProgressTabPage = panel(QStringLiteral("ProgressTabPage"), Qt::white);
+  auto* stack = new QVBoxLayout(ProgressTabPage);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  stack->addWidget(buildProgressLists(), 1);
+  stack->addWidget(buildProgressFooter());
+  AppCloseButton = buildWideButton(QStringLiteral("AppCloseButton"));
+  AppCloseButton->setEnabled(false);
+  stack->addWidget(AppCloseButton);
+  return ProgressTabPage;
+}
+
+QWidget* Form1::buildProgressLists() {
+  auto* grid = named(new QWidget, QStringLiteral("Progress_TabLayoutPanel"));
+  auto* cells = new QGridLayout(grid);
+  cells->setContentsMargins(0, 0, 0, 0);
+  cells->setSpacing(0);
+  PrinterSerialNumLabel =
+      buildHeaderLabel(QStringLiteral("PrinterSerialNumLabel"), Qt::AlignLeft | Qt::AlignVCenter);
+  VUZStatusLabel =
+      buildHeaderLabel(QStringLiteral("VUZStatusLabel"), Qt::AlignLeft | Qt::AlignVCenter);
+  PrinterSerialNumLabel->setFixedHeight(px(44));
+  VUZStatusLabel->setFixedHeight(px(44));
+  VUZPrinterListBox = progressList(QStringLiteral("VUZPrinterListBox"));
+  VUZStatusListBox = progressList(QStringLiteral("VUZStatusListBox"));
+  cells->addWidget(PrinterSerialNumLabel, 0, 0);
+  cells->addWidget(VUZStatusLabel, 0, 1);
+  cells->addWidget(VUZPrinterListBox, 1, 0);
+  cells->addWidget(VUZStatusListBox, 1, 1);
+  cells->setColumnStretch(0, 1);
+  cells->setColumnStretch(1, 1);
+  cells->setRowStretch(1, 1);
+  return grid;
+}
+
+QWidget* Form1::buildProgressFooter() {
+  auto* footer = named(new QWidget, QStringLiteral("Progress_UpdateTabLayoutPanel"));
+  footer->setFixedHeight(px(55));
+  auto* cells = new QHBoxLayout(footer);
+  cells->setContentsMargins(1, 1, 1, 1);
+  cells->setSpacing(0);
+  cells->addStretch(18577);
+  Progress_UpdateStepsLabel = named(new ElidingLabel, QStringLiteral("Progress_UpdateStepsLabel"));
+  Progress_UpdateStepsLabel->setFont(style::font(12));
+  Progress_UpdateStepsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Progress_UpdateStepsLabel->setStyleSheet(
+      QStringLiteral("#Progress_UpdateStepsLabel { color: black; margin: 1px; }"));
+  Progress_UpdateStepsLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  cells->addWidget(Progress_UpdateStepsLabel, 69964);
+
+  PrinterStatusButton = named(new QPushButton, QStringLiteral("PrinterStatusButton"));
+  PrinterStatusButton->setFlat(true);
+  PrinterStatusButton->setFocusPolicy(Qt::NoFocus);
+  PrinterStatusButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+  PrinterStatusButton->setIconSize(QSize(px(60), px(50)));
+  PrinterStatusButton->setStyleSheet(
+      style::flatButtonSheet(PrinterStatusButton->objectName(),
+                             {style::kOrchid, Qt::white, style::kMediumTurquoise, Qt::black}));
+  PrinterStatusButton->setEnabled(false);
+  cells->addWidget(PrinterStatusButton, 11339);
+  return footer;
+}
+
+}  // namespace nobrix::ui::app
