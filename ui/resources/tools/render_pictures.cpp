@@ -1,5 +1,6 @@
-// Review aid: writes every picture as PNG at 1x and 2x, and contact sheets per group that show
-// each one on the colour it sits on in the window, as rendered and magnified to show its pixels.
+// Review aid: writes every picture as PNG at 1x and 2x, contact sheets per group that show each
+// one on the colour it sits on in the window (as rendered and magnified to show its pixels), and
+// scenes of the caption row, the result dialog and the pane details.
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "ui/resources/image_library.h"
+#include "ui/resources/tools/scene_mockups.h"
 
 namespace {
 
@@ -143,6 +145,16 @@ void writeSheets(const QStringList& keys, const QDir& out) {
   }
 }
 
+void writeMockups(const QDir& out) {
+  for (const int scale : {1, 2}) {
+    const QString suffix = QStringLiteral("@%1x.png").arg(scale);
+    images::review::captionRow(scale).save(out.filePath("scene-caption" + suffix));
+    images::review::resultDialog(scale, true).save(out.filePath("scene-dialog-updated" + suffix));
+    images::review::resultDialog(scale, false).save(out.filePath("scene-dialog-failed" + suffix));
+    images::review::paneDetails(scale).save(out.filePath("scene-pane" + suffix));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,6 +180,7 @@ int main(int argc, char** argv) {
     }
   }
   writeSheets(keys, out);
+  writeMockups(out);
   QTextStream(stdout) << keys.size() << " pictures written to " << out.absolutePath() << "\n";
   return 0;
 }
