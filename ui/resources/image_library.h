@@ -16,7 +16,8 @@ inline constexpr int kActivityFrameMs = 100;
 // Renders the picture stored under `key` into a pixmap of logicalSize * devicePixelRatio
 // physical pixels, tagged with that ratio so Qt draws it at logicalSize. A picture whose
 // aspect differs from logicalSize is centred with its aspect kept (like a zoomed picture box).
-// Returns a null pixmap for an unknown key or an empty size.
+// Returns a null pixmap for an unknown key or an empty size. Pixmaps belong to the window
+// thread: call this there, never from a worker.
 QPixmap pixmap(const QString& key, const QSize& logicalSize, qreal devicePixelRatio = 1.0);
 
 // The size in device-independent pixels the picture is drawn on: at this size (or a whole
