@@ -28,8 +28,9 @@ class LoadedResourceGuard {
   LoadedResourceGuard(ResourceModule& resources, LoadedResource loaded)
       : resources_(resources), loaded_(loaded) {}
   ~LoadedResourceGuard() {
-    if (loaded_)
+    if (loaded_) {
       resources_.free(loaded_);
+    }
   }
   LoadedResourceGuard(const LoadedResourceGuard&) = delete;
   LoadedResourceGuard& operator=(const LoadedResourceGuard&) = delete;
@@ -44,12 +45,14 @@ class LoadedResourceGuard {
 class DeviceGuard {
  public:
   DeviceGuard(platform::Platform& platform, const char16_t* path) : platform_(platform) {
-    if (path != nullptr)
+    if (path != nullptr) {
       handle_ = platform_.open(path, platform::OpenMode::ExclusiveWriteOnly);
+    }
   }
   ~DeviceGuard() {
-    if (handle_ != platform::kInvalidHandle)
+    if (handle_ != platform::kInvalidHandle) {
       platform_.close(handle_);
+    }
   }
   DeviceGuard(const DeviceGuard&) = delete;
   DeviceGuard& operator=(const DeviceGuard&) = delete;
@@ -95,8 +98,9 @@ std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const cha
 std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
                                                   std::u16string& message) {
   const ModuleHandle module = resources_.ownModule();
-  if (!module)
+  if (!module) {
     return 0;
+  }
   const ResourceEntry entry =
       resources_.find(module, kFirmwareImageResourceId, kRawDataResourceType);
   if (!entry) {
@@ -115,13 +119,15 @@ std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
     return 0;
   }
   const std::uint8_t* image = resources_.lock(loaded.get());
-  if (image == nullptr)
+  if (image == nullptr) {
     return 0;
+  }
 
   const auto workingCopy = makeWorkingCopy(image, size);
   const DeviceGuard device{platform_, devicePath};
-  if (!device)
+  if (!device) {
     return 0;
+  }
   return sendImage(device.get(), workingCopy.get(), size, message);
 }
 
@@ -129,8 +135,9 @@ std::int32_t FirmwareTransfer::sendImage(platform::DeviceHandle device, const st
                                          std::size_t size, std::u16string& message) {
   for (std::size_t offset = 0; offset < size; offset += kPieceBytes) {
     const std::size_t piece = std::min(kPieceBytes, size - offset);
-    if (!writePiece(device, image + offset, piece, message))
+    if (!writePiece(device, image + offset, piece, message)) {
       return 0;
+    }
   }
   return 1;
 }
@@ -154,8 +161,9 @@ bool FirmwareTransfer::writePiece(platform::DeviceHandle device, const std::uint
 
 // The dialog may fail too; that must not turn a reported failure into an escaping exception.
 void FirmwareTransfer::showQuietly(const std::u16string& message) {
-  if (message.empty())
+  if (message.empty()) {
     return;
+  }
   try {
     messages_.App_ShowUIMessage_Handler(ui::kPlainMessage, message, 0, 0);
   } catch (...) {

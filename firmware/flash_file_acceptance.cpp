@@ -12,8 +12,9 @@ namespace nobrix::firmware {
 namespace {
 
 void showPlainMessage(ui::MessageSink& messages, std::u16string_view text) {
-  if (!text.empty())
+  if (!text.empty()) {
     messages.App_ShowUIMessage_Handler(ui::kPlainMessage, text, 0, 0);
+  }
 }
 
 // Used while reporting an exception: a failing dialog must not throw out of the check.

@@ -28,8 +28,9 @@ void storeFamilyPrefix(std::u16string_view prefix) {
 
 // Writes the identifier as a terminated string, shortened to what the buffer can hold.
 void storeBuildId(std::u16string_view rest, char16_t* buildId, std::int32_t capacity) {
-  if (buildId == nullptr || capacity <= 0)
+  if (buildId == nullptr || capacity <= 0) {
     return;
+  }
   const auto slots = static_cast<std::size_t>(capacity);
   std::fill_n(buildId, slots, u'\0');
   const std::u16string_view identifier = rest.substr(0, rest.find(kIdentifierEnd));
@@ -46,19 +47,23 @@ std::int32_t Lib_FlashFileValidityCheck(platform::Platform& platform, const char
     return kFlashFileMissingName;
   }
   const std::u16string_view name{fileName};
-  if (name.find(kExtensionMarker) == std::u16string_view::npos)
+  if (name.find(kExtensionMarker) == std::u16string_view::npos) {
     return kFlashFileInvalidExtension;
-  if (name.find(kSigningMarker) == std::u16string_view::npos)
+  }
+  if (name.find(kSigningMarker) == std::u16string_view::npos) {
     return kFlashFileUnsigned;
+  }
 
   const std::u16string_view prefix = familyPrefixFor(productName);
   storeFamilyPrefix(prefix);
-  if (prefix.empty())
+  if (prefix.empty()) {
     return kFlashFileUnsupportedProduct;
+  }
 
   const std::size_t at = name.find(gFamilyPrefix);
-  if (at == std::u16string_view::npos)
+  if (at == std::u16string_view::npos) {
     return kFlashFileMismatch;
+  }
   storeBuildId(name.substr(at + prefix.size()), buildId, capacity);
   return kFlashFileAccepted;
 }

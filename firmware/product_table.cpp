@@ -27,8 +27,9 @@ std::span<const ProductFamily> productTable() {
 
 std::u16string_view familyPrefixFor(std::u16string_view productName) {
   for (const ProductFamily& row : kProducts) {
-    if (row.productName == productName)
+    if (row.productName == productName) {
       return row.familyPrefix;
+    }
   }
   return {};
 }

@@ -32,14 +32,16 @@ class LinkedImageResources final : public ResourceModule {
   }
 
   LoadedResource load(ModuleHandle module, ResourceEntry entry) override {
-    if (module.value != imageToken() || entry.value != imageToken())
+    if (module.value != imageToken() || entry.value != imageToken()) {
       return {};
+    }
     return LoadedResource{imageToken()};
   }
 
   std::size_t size(ModuleHandle module, ResourceEntry entry) override {
-    if (module.value != imageToken() || entry.value != imageToken())
+    if (module.value != imageToken() || entry.value != imageToken()) {
       return 0;
+    }
     return static_cast<std::size_t>(nobrix_firmware_image_end - nobrix_firmware_image_begin);
   }
 

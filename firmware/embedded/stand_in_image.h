@@ -15,10 +15,13 @@ class StandInSequence {
  public:
   static constexpr std::uint64_t kSeed = 0x4E6F627269785655ULL;
 
+  explicit StandInSequence(std::uint64_t seed = kSeed) : state_(seed) {}
+
   // Writes the next `size` bytes of the sequence.
   void fill(std::uint8_t* out, std::size_t size) {
-    for (std::size_t i = 0; i < size; ++i)
+    for (std::size_t i = 0; i < size; ++i) {
       out[i] = nextByte();
+    }
   }
 
  private:
@@ -41,7 +44,7 @@ class StandInSequence {
     return z ^ (z >> 31);
   }
 
-  std::uint64_t state_ = kSeed;
+  std::uint64_t state_;
   std::uint64_t word_ = 0;
   int available_ = 0;
 };

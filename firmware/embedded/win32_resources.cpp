@@ -23,8 +23,9 @@ class Win32Resources final : public ResourceModule {
   // concern, since the executable stays loaded until the process ends.
   ModuleHandle ownModule() override {
     HMODULE module = nullptr;
-    if (!GetModuleHandleExW(0, nullptr, &module))
+    if (!GetModuleHandleExW(0, nullptr, &module)) {
       return {};
+    }
     return ModuleHandle{module};
   }
 

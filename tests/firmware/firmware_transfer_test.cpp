@@ -1,0 +1,209 @@
+// The image transfer against simulated printers with a small in-memory image: piece sizes and
+// order, the resource faults and their messages, an unopenable or vanishing printer, partial
+// writes, and that everything acquired is released on every path.
+#include "firmware/firmware_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "firmware_test_support.h"
+
+namespace nobrix::firmware {
+namespace {
+
+using platform::sim::imageChecksum;
+using platform::sim::PrinterScript;
+using testing::plugInFlashMode;
+
+constexpr std::size_t kPiece = FirmwareTransfer::kPieceBytes;
+
+class FirmwareTransferTest : public ::testing::Test {
+ protected:
+  FirmwareTransferTest() {
+    resources.bytes.resize(3 * kPiece + 17);
+    std::iota(resources.bytes.begin(), resources.bytes.end(), std::uint8_t{7});
+    texts.texts["StrRes_FiirmwareNotFound"] =
+        u"Build Error: Could not find firmware resource file!";
+    texts.texts["StrRes_FirmwareLoadFail"] = u"Error: Could not load firmware resource file!";
+    texts.texts["StrRes_FirmwareZeroBytes"] = u"Error: Firmware resource file size is 0 bytes!";
+  }
+
+  // A printer that takes exactly the test image; `change` adjusts the rest of its script.
+  PrinterScript script(void (*change)(PrinterScript&) = nullptr) const {
+    PrinterScript printer;
+    printer.imageSize = resources.bytes.size();
+    if (change != nullptr) {
+      change(printer);
+    }
+    return printer;
+  }
+
+  std::int32_t send(platform::sim::PrinterId printer) {
+    return transfer.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str());
+  }
+  std::uint64_t expectedChecksum() const {
+    return imageChecksum(resources.bytes.data(), resources.bytes.size());
+  }
+  std::vector<std::u16string> shownTexts() const {
+    std::vector<std::u16string> out;
+    for (const auto& message : messages.shown) {
+      out.push_back(message.text);
+    }
+    return out;
+  }
+
+  platform::sim::SimBus bus;
+  testing::FakeResources resources;
+  testing::FakeTexts texts;
+  testing::RecordingMessages messages;
+  FirmwareTransfer transfer{bus, resources, texts, messages};
+};
+
+TEST_F(FirmwareTransferTest, SendsTheWholeImageInOrderInFullPiecesAndARemainder) {
+  const auto printer = plugInFlashMode(bus, script());
+  EXPECT_EQ(send(printer), 1);
+  const auto image = bus.image(printer);
+  EXPECT_EQ(image.writeSizes, (std::vector<std::size_t>{kPiece, kPiece, kPiece, 17}));
+  EXPECT_EQ(image.checksum, expectedChecksum());
+  EXPECT_EQ(resources.lookups, (std::vector<std::pair<std::uint16_t, std::uint16_t>>{{111, 10}}));
+  EXPECT_EQ(resources.frees, resources.loads);
+  EXPECT_EQ(bus.openHandleCount(), 0);
+  EXPECT_TRUE(messages.shown.empty());
+
+  resources.bytes.resize(2 * kPiece);
+  const auto exact = plugInFlashMode(bus, script());
+  EXPECT_EQ(send(exact), 1);
+  EXPECT_EQ(bus.image(exact).writeSizes, (std::vector<std::size_t>{kPiece, kPiece}));
+}
+
+TEST_F(FirmwareTransferTest, ContinuesPartialWritesUntilEveryByteIsDelivered) {
+  const auto printer =
+      plugInFlashMode(bus, script([](PrinterScript& s) { s.maxBytesPerWrite = 30'000; }));
+  EXPECT_EQ(send(printer), 1);
+  const auto image = bus.image(printer);
+  EXPECT_EQ(image.bytes, resources.bytes.size());
+  EXPECT_EQ(image.checksum, expectedChecksum());
+  EXPECT_EQ(image.writeSizes.size(), 3U * 3U + 1U) << "81,920 = 30,000 + 30,000 + 21,920";
+}
+
+TEST_F(FirmwareTransferTest, AnUnopenablePathFailsSilentlyAndSendsNothing) {
+  const auto printer = plugInFlashMode(bus, script());
+  const auto blocker = bus.open(bus.flashPath(printer), platform::OpenMode::SharedReadWrite);
+  EXPECT_EQ(send(printer), 0) << "the image needs the printer to itself";
+  bus.close(blocker);
+  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(u"\\\\?\\usb#gone"), 0);
+  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(nullptr), 0);
+  EXPECT_EQ(bus.image(printer).bytes, 0U);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(resources.frees, resources.loads);
+  EXPECT_EQ(bus.openHandleCount(), 0);
+}
+
+TEST_F(FirmwareTransferTest, ResourceFaultsAreToldOnceEachTimeAndNeverOpenThePrinter) {
+  struct Fault {
+    void (*apply)(testing::FakeResources&);
+    std::vector<std::u16string> shown;
+  };
+  const Fault faults[] = {
+      {[](auto& r) { r.moduleMissing = true; }, {}},
+      {[](auto& r) { r.resourceMissing = true; },
+       {u"Build Error: Could not find firmware resource file!"}},
+      {[](auto& r) { r.loadFails = true; }, {u"Error: Could not load firmware resource file!"}},
+      {[](auto& r) { r.reportedSize = 0; }, {u"Error: Firmware resource file size is 0 bytes!"}},
+      {[](auto& r) { r.lockFails = true; }, {}},
+  };
+  // Opening this printer throws, and the text would be shown: so any open attempt is visible.
+  const auto printer = bus.plug(script([](PrinterScript& s) { s.openThrows = "opened"; }));
+  for (const Fault& fault : faults) {
+    testing::FakeResources faulty;
+    faulty.bytes = resources.bytes;
+    fault.apply(faulty);
+    FirmwareTransfer broken{bus, faulty, texts, messages};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      messages.shown.clear();
+      EXPECT_EQ(broken.App_CopyFirmwareRCDATAResourceToPrinter(bus.normalPath(printer).c_str()), 0);
+      EXPECT_EQ(shownTexts(), fault.shown);
+    }
+    EXPECT_EQ(faulty.frees, faulty.loads);
+  }
+}
+
+TEST_F(FirmwareTransferTest, AnUnplugMidTransferStopsReleasesAndTellsThePlatformText) {
+  const auto printer = plugInFlashMode(
+      bus, script([](PrinterScript& s) { s.unplugAfterImageBytes = 2 * kPiece + 100; }));
+  int handlesWhileShown = -1;
+  messages.whileShown = [&] { handlesWhileShown = bus.openHandleCount(); };
+  EXPECT_EQ(send(printer), 0);
+  EXPECT_EQ(shownTexts(), std::vector<std::u16string>{u"Input/output error"});
+  EXPECT_EQ(messages.shown[0].type, ui::kPlainMessage);
+  EXPECT_EQ(handlesWhileShown, 0) << "the printer is closed before the dialog opens";
+  const auto image = bus.image(printer);
+  EXPECT_EQ(image.writeSizes, (std::vector<std::size_t>{kPiece, kPiece}));
+  EXPECT_EQ(image.rejectedWrites, 1) << "nothing is written after the failed piece";
+  EXPECT_EQ(resources.frees, resources.loads);
+
+  messages.shown.clear();
+  const auto next = plugInFlashMode(bus, script());
+  EXPECT_EQ(send(next), 1);
+  EXPECT_EQ(bus.image(next).checksum, expectedChecksum());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(FirmwareTransferTest, ExceptionsAreShownByTheirTextAndNeverEscape) {
+  const auto printer =
+      bus.plug(script([](PrinterScript& s) { s.openThrows = "Access is denied."; }));
+  const std::u16string path = bus.normalPath(printer);
+  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  EXPECT_EQ(shownTexts(), std::vector<std::u16string>{u"Access is denied."});
+
+  messages.whileShown = [] { throw std::runtime_error("dialog failed"); };
+  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  texts.throwText = "no language table";
+  resources.resourceMissing = true;
+  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  EXPECT_EQ(messages.shown.back().text, u"no language table");
+}
+
+// A device that stalls or fails without words: the only way to see those outcomes.
+class StubbornDevice final : public platform::Platform {
+ public:
+  platform::IoResult reply;
+  int writes = 0;
+
+  std::vector<std::u16string> printerInterfacePaths() override { return {}; }
+  platform::DeviceHandle open(std::u16string_view, platform::OpenMode) override { return 5; }
+  bool queryDeviceId(platform::DeviceHandle, char*, std::size_t, std::size_t&) override {
+    return false;
+  }
+  platform::IoResult write(platform::DeviceHandle, const std::uint8_t*, std::size_t) override {
+    // Ends a transfer that would keep retrying, so such a fault fails the test instead of hanging
+    // it.
+    if (++writes > 10) {
+      return platform::IoResult{false, 0, "still retrying"};
+    }
+    return reply;
+  }
+  platform::IoResult read(platform::DeviceHandle, std::uint8_t*, std::size_t) override {
+    return {};
+  }
+  void close(platform::DeviceHandle) override {}
+  std::uint32_t tickCount() override { return 0; }
+  void sleep(std::uint32_t) override {}
+};
+
+TEST_F(FirmwareTransferTest, ADeviceThatTakesNothingOrFailsWordlesslyIsAFailure) {
+  for (const platform::IoResult& reply : {platform::IoResult{true, 0, {}}, platform::IoResult{}}) {
+    StubbornDevice device;
+    device.reply = reply;
+    messages.shown.clear();
+    FirmwareTransfer stalled{device, resources, texts, messages};
+    EXPECT_EQ(stalled.App_CopyFirmwareRCDATAResourceToPrinter(u"printer"), 0);
+    EXPECT_EQ(device.writes, 1);
+    EXPECT_EQ(shownTexts(),
+              std::vector<std::u16string>{u"Error: The printer did not accept the firmware data!"});
+  }
+}
+
+}  // namespace
+}  // namespace nobrix::firmware
