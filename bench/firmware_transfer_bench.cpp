@@ -1,0 +1,246 @@
+// Streams the built-in image through the firmware transfer and through a plain loop of the same
+// 81,920-byte writes into the same sink, in one run, and reports the ratio of the two, the cost
+// of the transfer's working copy and the peak resident memory. Plain loops run first, so the
+// peak they report is the baseline the transfers' working copy adds to.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_sinks.h"
+#include "firmware/embedded/program_resources.h"
+#include "firmware/firmware_transfer.h"
+#include "platform/sim/sim_bus.h"
+
+namespace nobrix::bench {
+namespace {
+
+using firmware::FirmwareTransfer;
+
+constexpr const char* kPlain = "plain_loop/";
+constexpr const char* kTransfer = "transfer/";
+constexpr const char* kWorkingCopy = "working_copy";
+// One send takes about a second on a busy machine; a few of them make a steadier figure.
+constexpr double kMinSeconds = 3.0;
+
+// Takes every byte at once and only counts them.
+class CountingDevice final : public platform::Platform {
+ public:
+  std::vector<std::u16string> printerInterfacePaths() override { return {}; }
+  platform::DeviceHandle open(std::u16string_view, platform::OpenMode) override { return 1; }
+  bool queryDeviceId(platform::DeviceHandle, char*, std::size_t, std::size_t&) override {
+    return false;
+  }
+  platform::IoResult write(platform::DeviceHandle, const std::uint8_t*, std::size_t size) override {
+    bytes_ += size;
+    return {true, size, {}};
+  }
+  platform::IoResult read(platform::DeviceHandle, std::uint8_t*, std::size_t) override {
+    return {};
+  }
+  void close(platform::DeviceHandle) override {}
+  std::uint32_t tickCount() override { return 0; }
+  void sleep(std::uint32_t) override {}
+
+ private:
+  std::uint64_t bytes_ = 0;
+};
+
+// A simulated printer in flash mode that never considers its image complete.
+SinkSetup simulatedPrinter() {
+  auto bus = std::make_unique<platform::sim::SimBus>();
+  platform::sim::PrinterScript script;
+  script.imageSize = std::numeric_limits<std::uint64_t>::max();
+  script.leaveAfterSwitchMs = 1;
+  script.reappearAfterMs = 1;
+  const auto printer = bus->plug(script);
+  const auto handle = bus->open(bus->normalPath(printer), platform::OpenMode::SharedReadWrite);
+  const std::string command = "udw.srec_download;";
+  bus->write(handle, reinterpret_cast<const std::uint8_t*>(command.data()), command.size());
+  bus->close(handle);
+  bus->advance(10);
+  std::u16string path = bus->flashPath(printer);
+  return {std::move(bus), std::move(path)};
+}
+
+std::vector<Sink> allSinks() {
+  std::vector<Sink> sinks{{"counting",
+                           [] {
+                             return SinkSetup{std::make_unique<CountingDevice>(), u"counting"};
+                           }},
+                          {"simulated_printer", simulatedPrinter}};
+  for (Sink& sink : systemSinks())
+    sinks.push_back(std::move(sink));
+  return sinks;
+}
+
+struct LinkedImage {
+  const std::uint8_t* bytes = nullptr;
+  std::size_t size = 0;
+};
+
+LinkedImage lockLinkedImage(firmware::ResourceModule& resources) {
+  const auto module = resources.ownModule();
+  const auto entry =
+      resources.find(module, firmware::kFirmwareImageResourceId, firmware::kRawDataResourceType);
+  return {resources.lock(resources.load(module, entry)), resources.size(module, entry)};
+}
+
+double peakResidentMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux reports KiB
+}
+
+void finish(benchmark::State& state, std::size_t imageBytes) {
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(imageBytes));
+  state.counters["peak_rss_MiB"] = peakResidentMiB();
+}
+
+bool plainLoop(platform::Platform& device, const std::u16string& path, LinkedImage image) {
+  const auto handle = device.open(path, platform::OpenMode::ExclusiveWriteOnly);
+  bool ok = handle != platform::kInvalidHandle;
+  for (std::size_t offset = 0; ok && offset < image.size; offset += FirmwareTransfer::kPieceBytes) {
+    const std::size_t piece = std::min(FirmwareTransfer::kPieceBytes, image.size - offset);
+    ok = device.write(handle, image.bytes + offset, piece).bytes == piece;
+  }
+  if (handle != platform::kInvalidHandle)
+    device.close(handle);
+  return ok;
+}
+
+class SilentTexts final : public ui::TextSource {
+ public:
+  std::u16string text(std::string_view) const override { return u"message"; }
+};
+
+class CountingMessages final : public ui::MessageSink {
+ public:
+  int shown = 0;
+  void App_ShowUIMessage_Handler(std::int32_t, std::u16string_view, std::int32_t,
+                                 std::int32_t) override {
+    ++shown;
+  }
+};
+
+void runPlainLoop(benchmark::State& state, const Sink& sink) {
+  auto resources = firmware::makeProgramResourceModule();
+  const LinkedImage image = lockLinkedImage(*resources);
+  SinkSetup setup = sink.make();
+  for (auto _ : state) {
+    if (!plainLoop(*setup.platform, setup.path, image))
+      state.SkipWithError("a write failed");
+  }
+  finish(state, image.size);
+}
+
+void runTransfer(benchmark::State& state, const Sink& sink) {
+  auto resources = firmware::makeProgramResourceModule();
+  const LinkedImage image = lockLinkedImage(*resources);
+  SinkSetup setup = sink.make();
+  SilentTexts texts;
+  CountingMessages messages;
+  FirmwareTransfer transfer{*setup.platform, *resources, texts, messages};
+  for (auto _ : state) {
+    if (transfer.App_CopyFirmwareRCDATAResourceToPrinter(setup.path.c_str()) != 1) {
+      state.SkipWithError("the transfer failed");
+    }
+  }
+  finish(state, image.size);
+}
+
+// What the working copy costs on its own: a fresh buffer of the image's size, filled.
+void runWorkingCopy(benchmark::State& state) {
+  auto resources = firmware::makeProgramResourceModule();
+  const LinkedImage image = lockLinkedImage(*resources);
+  for (auto _ : state) {
+    auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(image.size);
+    std::memcpy(copy.get(), image.bytes, image.size);
+    benchmark::DoNotOptimize(copy.get());
+    benchmark::ClobberMemory();
+  }
+  finish(state, image.size);
+}
+
+// Console output plus, at the end, the transfer against the plain loop for each sink.
+class RatioReporter final : public benchmark::ConsoleReporter {
+ public:
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+        const std::string& name = run.run_name.function_name;
+        milliseconds_[name] = run.GetAdjustedRealTime();
+        cpuMilliseconds_[name] = run.GetAdjustedCPUTime();
+        peakMiB_[name] = run.counters.at("peak_rss_MiB").value;
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-18s %21s %21s %13s %13s\n", "sink", "plain ms real/cpu",
+                "transfer ms real/cpu", "ratio real", "peak MiB p/t");
+    for (const Sink& sink : allSinks()) {
+      const std::string plain = kPlain + sink.name;
+      const std::string transfer = kTransfer + sink.name;
+      if (!milliseconds_.contains(plain) || !milliseconds_.contains(transfer)) {
+        continue;
+      }
+      std::printf("%-18s %10.2f/%-10.2f %10.1f/%-10.1f %13.2f %6.0f/%-6.0f\n", sink.name.c_str(),
+                  milliseconds_[plain], cpuMilliseconds_[plain], milliseconds_[transfer],
+                  cpuMilliseconds_[transfer], milliseconds_[transfer] / milliseconds_[plain],
+                  peakMiB_[plain], peakMiB_[transfer]);
+    }
+    if (milliseconds_.contains(kWorkingCopy)) {
+      std::printf("working copy alone: %.1f ms real, %.1f ms cpu per send\n",
+                  milliseconds_[kWorkingCopy], cpuMilliseconds_[kWorkingCopy]);
+    }
+  }
+
+ private:
+  std::map<std::string, double> milliseconds_;
+  std::map<std::string, double> cpuMilliseconds_;
+  std::map<std::string, double> peakMiB_;
+};
+
+void registerAll(const std::vector<Sink>& sinks) {
+  for (const Sink& sink : sinks) {
+    benchmark::RegisterBenchmark((kPlain + sink.name).c_str(), runPlainLoop, sink)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(kMinSeconds)
+        ->UseRealTime();
+  }
+  benchmark::RegisterBenchmark(kWorkingCopy, runWorkingCopy)
+      ->Unit(benchmark::kMillisecond)
+      ->MinTime(kMinSeconds)
+      ->UseRealTime();
+  for (const Sink& sink : sinks) {
+    benchmark::RegisterBenchmark((kTransfer + sink.name).c_str(), runTransfer, sink)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(kMinSeconds)
+        ->UseRealTime();
+  }
+}
+
+}  // namespace
+}  // namespace nobrix::bench
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  nobrix::bench::registerAll(nobrix::bench::allSinks());
+  nobrix::bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
