@@ -1,0 +1,143 @@
+// Every operation runs on the window thread and catches whatever building or showing the
+// dialog throws; the user then still gets the message, in the system's own message box.
+#include "ui/dialog/message_presenter.h"
+
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+#include <exception>
+
+#include "ui/l10n/branding.h"
+
+namespace nobrix::ui {
+namespace {
+
+QString dialogCaptionText() {
+  return QString::fromStdString(dialogCaption());
+}
+
+QString fromUtf16(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the fallback box says: the message itself and, for a result, its count.
+QString fallbackText(std::int32_t type, const QString& message, std::int32_t total,
+                     std::int32_t updated) {
+  if (type != kResultMessage) {
+    return message;
+  }
+  return message + QStringLiteral("\r\n\r\n[") + QString::number(updated) + QLatin1Char('/') +
+         QString::number(total) + QLatin1Char(']');
+}
+
+}  // namespace
+
+MessagePresenter::MessagePresenter(const TextSource& texts, QWidget* window, QObject* parent)
+    : QObject(parent), texts_(texts), window_(window) {}
+
+void MessagePresenter::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
+                                                 std::int32_t total, std::int32_t updated) {
+  App_ShowUIMessage_Handler(type, fromUtf16(message), total, updated);
+}
+
+void MessagePresenter::App_ShowUIMessage_Handler(std::int32_t type, const QString& message,
+                                                 std::int32_t total, std::int32_t updated) {
+  onWindowThread([&] {
+    try {
+      showModal(type, message, total, updated);
+    } catch (...) {
+      showFallbackBox(fallbackText(type, message, total, updated));
+    }
+  });
+}
+
+void MessagePresenter::App_ShowUIProgressForm_Handler(UI_Message* dialog, const QString& message) {
+  onWindowThread([&] {
+    try {
+      if (dialog != nullptr) {
+        showProgress(*dialog, message);
+        return;
+      }
+    } catch (...) {
+    }
+    showFallbackBox(message);
+  });
+}
+
+void MessagePresenter::App_UpdateUIProgress(UI_Message* dialog, const QString& message) {
+  onWindowThread([&] {
+    try {
+      if (dialog != nullptr) {
+        updateProgress(*dialog, message);
+        return;
+      }
+    } catch (...) {
+    }
+    showFallbackBox(message);
+  });
+}
+
+void MessagePresenter::showModal(std::int32_t type, const QString& message, std::int32_t total,
+                                 std::int32_t updated) {
+  UI_MessageInfo info;
+  info.CaptionStr = dialogCaptionText();
+  info.MessageStr = message;
+  info.ResultMsg = fromUtf16(texts_.text("StrRes_UIMsgResult"));
+  info.TotalPrinters = total;
+  info.UpdatedPrinters = updated;
+  info.MsgType = type;
+
+  UI_Message dialog(window_);
+  dialog.UI_IFCSetInfo(std::move(info));
+  // Queued so that it runs inside the dialog's own loop, once the dialog is on screen.
+  QTimer::singleShot(0, &dialog, [this, &dialog] { notifyShown(dialog); });
+  dialog.exec();
+}
+
+void MessagePresenter::showProgress(UI_Message& dialog, const QString& message) {
+  UI_MessageInfo info;
+  info.CaptionStr = dialogCaptionText();
+  info.MessageStr = message;
+  info.MsgType = kProgressMessage;
+  dialog.UI_IFCSetInfo(std::move(info));
+  dialog.show();
+  notifyShown(dialog);
+}
+
+void MessagePresenter::updateProgress(UI_Message& dialog, const QString& message) {
+  dialog.UI_IFCUpdateProgressMessage(message);
+  // Changing a window flag hides a visible window; only set it when it is missing.
+  if (!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  }
+  if (!dialog.isVisible()) {
+    dialog.show();
+    notifyShown(dialog);
+  }
+}
+
+void MessagePresenter::showFallbackBox(const QString& text) {
+  QMessageBox box(QMessageBox::Critical,
+                  QString::fromLatin1(kFallbackBoxCaption.data(),
+                                      static_cast<qsizetype>(kFallbackBoxCaption.size())),
+                  text, QMessageBox::Ok, window_);
+  box.exec();
+}
+
+void MessagePresenter::notifyShown(UI_Message& dialog) {
+  if (shownHook_) {
+    shownHook_(dialog);
+  }
+}
+
+void MessagePresenter::onWindowThread(const std::function<void()>& work) {
+  if (QThread::currentThread() == thread()) {
+    work();
+    return;
+  }
+  // The caller, a worker, waits here until the window thread has run the work, which for a
+  // modal message means until the user has pressed OK.
+  QMetaObject::invokeMethod(this, work, Qt::BlockingQueuedConnection);
+}
+
+}  // namespace nobrix::ui

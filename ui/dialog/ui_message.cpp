@@ -1,0 +1,121 @@
+// The dialog's behaviour: taking the record, filling the page of its mode when it is first
+// shown, the progress text and the text bar. The widgets are built in ui_message_layout.cpp.
+#include "ui/dialog/ui_message.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include "ui/dialog/elided_label.h"
+#include "ui/resources/activity_animator.h"
+#include "ui/resources/image_library.h"
+
+namespace nobrix::ui {
+namespace {
+
+constexpr QChar kBarSquare(0x25A0);
+// The bar grows one square per tick up to this length, then starts again at one square.
+constexpr qsizetype kBarLength = 14;
+
+}  // namespace
+
+UI_Message::~UI_Message() = default;
+
+void UI_Message::UI_IFCSetInfo(UI_MessageInfo info) {
+  gUI_Message_CaptionStr = std::move(info.CaptionStr);
+  gUI_Message_MessageStr = std::move(info.MessageStr);
+  gUI_Message_ResultStr = std::move(info.ResultMsg);
+  gUI_Message_TotalPrinters = info.TotalPrinters;
+  gUI_Message_UpdatedPrinters = info.UpdatedPrinters;
+  gUI_Message_MsgType = info.MsgType;
+}
+
+// No pass over pending events here: the dialog is not visible yet, so there is nothing to
+// paint, and events handled inside show() would run before a modal dialog's own loop exists.
+void UI_Message::UI_Load_Handler() {
+  loaded_ = true;
+  UI_CaptionLabel->setText(gUI_Message_CaptionStr);
+  switch (gUI_Message_MsgType) {
+    case kPlainMessage:
+      UI_MessageLabel->setText(gUI_Message_MessageStr);
+      MainTabControl->setCurrentWidget(MessageTabPage);
+      break;
+    case kProgressMessage:
+      UI_ProgressMsgLabel->setText(gUI_Message_MessageStr);
+      UI_OkButton->setEnabled(false);
+      MainTabControl->setCurrentWidget(ProgressTabPage);
+      break;
+    case kResultMessage:
+      showResult();
+      break;
+    default:
+      break;  // an unknown mode shows the caption only
+  }
+}
+
+void UI_Message::showResult() {
+  UI_ResultLabel->setText(gUI_Message_MessageStr);
+  const bool allUpdated = gUI_Message_UpdatedPrinters == gUI_Message_TotalPrinters;
+  UI_UpdatedPicBox->setPixmap(
+      images::pixmap(QString::fromLatin1(kResultPictureKeys[allUpdated ? 0 : 1]),
+                     UI_UpdatedPicBox->size(), devicePixelRatioF()));
+  UI_UpdatedPrintersLabel->setText(QLatin1Char('[') + QString::number(gUI_Message_UpdatedPrinters) +
+                                   QLatin1Char('/') + QString::number(gUI_Message_TotalPrinters) +
+                                   QStringLiteral("]  ") + gUI_Message_ResultStr);
+  MainTabControl->setCurrentWidget(ResultTabPage);
+}
+
+void UI_Message::UI_IFCUpdateProgressMessage(const QString& message) {
+  if (gUI_Message_MsgType != kProgressMessage) {
+    return;
+  }
+  UI_ProgressMsgLabel->setText(message);
+  QCoreApplication::processEvents();
+  MainTabControl->setCurrentWidget(ProgressTabPage);
+}
+
+void UI_Message::UI_ProgressTimer_Handler(const QString& command) {
+  if (command == u"Start") {
+    if (!UI_ProgressTimer->isActive()) {
+      UI_ProgressBarLabel->clear();
+      UI_ProgressTimer->start();
+    }
+  } else if (command == u"Run") {
+    const QString bar = UI_ProgressBarLabel->text();
+    UI_ProgressBarLabel->setText(bar.size() >= kBarLength ? QString(kBarSquare) : bar + kBarSquare);
+  } else if (command == u"Stop") {
+    UI_ProgressTimer->stop();
+    UI_ProgressBarLabel->clear();
+  }
+  QCoreApplication::processEvents();
+}
+
+void UI_Message::showEvent(QShowEvent* event) {
+  if (!loaded_) {
+    UI_Load_Handler();
+  }
+  placeInfoGlyph();
+  activity_->setDevicePixelRatio(devicePixelRatioF());
+  activity_->setRunning(gUI_Message_MsgType == kProgressMessage);
+  QDialog::showEvent(event);
+}
+
+void UI_Message::hideEvent(QHideEvent* event) {
+  activity_->setRunning(false);
+  QDialog::hideEvent(event);
+}
+
+// Only the OK button closes the dialog; Escape would otherwise close even a progress display
+// whose owner has not finished.
+void UI_Message::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace nobrix::ui
