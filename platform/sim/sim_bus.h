@@ -21,11 +21,13 @@ struct PrinterScript {
   std::string manufacturer = "SALVENOR";
   std::string model = "LRX5303";
   std::optional<std::string> serial = "SIM0001";  // nullopt: the ID has no "SN:" field
-  int statusCode = 0;                      // hex digits at characters 16-17 of the ";S:" field
+  // State code, written as two upper-case hex digits (its low byte) at characters 16-17 of the
+  // ";S:" field's value.
+  int statusCode = 0;
   bool hasStatusField = true;              // false: no ";S:" field at all
   std::optional<std::string> rawDeviceId;  // replaces the composed normal-mode ID when set
-  bool deviceIdUnreadable = false;         // the device-ID request fails
-  bool openFails = false;                  // busy or no rights: every open fails
+  bool deviceIdUnreadable = false;         // the normal-mode device-ID request fails
+  bool openFails = false;                  // busy or no rights: every open fails, in either mode
   std::optional<std::string> openThrows;   // every open throws std::runtime_error(text)
   std::string reply;  // bytes offered for reading after the first command arrives
 
