@@ -1,0 +1,68 @@
+// The window is created last, once everything it talks to exists, and the message dialog is
+// centred on it from then on.
+#include "ui/app/app_assembly.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QThread>
+#include <QTimer>
+
+#include "firmware/flash_file_acceptance.h"
+
+namespace nobrix::ui::app {
+
+AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule& resources,
+                         FirmwareCheck firmwareCheck)
+    : platform_(platform),
+      device_(platform),
+      messages_(language_),
+      firmware_(platform, resources, language_, messages_) {
+  if (!firmwareCheck) {
+    firmwareCheck = [this](std::u16string& buildId) {
+      return firmware::App_IsCorrectFlashFile(buildId, platform_, language_, messages_);
+    };
+  }
+  window_ = std::make_unique<Form1>(
+      Form1Services{device_, firmware_, workers_, language_, messages_, std::move(firmwareCheck)});
+  messages_.setWindow(window_.get());
+}
+
+AppAssembly::~AppAssembly() {
+  messages_.setWindow(nullptr);
+}
+
+int AppAssembly::run(const std::function<void()>& whenShown) {
+  // Loading pumps events, so anything queued before this point may already run during it;
+  // whenShown is queued only now, behind the window's first paint.
+  window_->App_Form1Load_Handler();
+  if (window_->closedBeforeShown()) {
+    return 0;
+  }
+  window_->show();
+  if (whenShown) {
+    QTimer::singleShot(0, window_.get(), whenShown);
+  }
+  QApplication::exec();
+  return 0;
+}
+
+void installErrorBoxPresenter(platform::Platform& platform) {
+  platform.setErrorBoxPresenter([](std::u16string_view caption, std::u16string_view text) {
+    const QString boxCaption = QString::fromStdU16String(std::u16string(caption));
+    const QString boxText = QString::fromStdU16String(std::u16string(text));
+    auto show = [&] {
+      QMessageBox box(QMessageBox::Critical, boxCaption, boxText, QMessageBox::Ok);
+      box.exec();
+    };
+    QCoreApplication* application = QCoreApplication::instance();
+    if (application == nullptr || QThread::currentThread() == application->thread()) {
+      show();
+      return;
+    }
+    // The worker waits until the user has confirmed, as it would at a system message box.
+    QMetaObject::invokeMethod(application, show, Qt::BlockingQueuedConnection);
+  });
+}
+
+}  // namespace nobrix::ui::app

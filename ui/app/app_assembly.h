@@ -1,0 +1,54 @@
+// Everything the window needs, wired once for both programs and for the tests: device layer,
+// languages, message dialog, firmware transfer, worker runner and the window itself, over
+// whichever platform (the Linux backend or the simulated bus) the caller supplies.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "device/device_layer.h"
+#include "firmware/firmware_transfer.h"
+#include "firmware/resource_module.h"
+#include "platform/platform.h"
+#include "ui/app/form1.h"
+#include "ui/app/qt_worker_runner.h"
+#include "ui/dialog/message_presenter.h"
+#include "ui/l10n/language_state.h"
+
+namespace nobrix::ui::app {
+
+class AppAssembly {
+ public:
+  // Without `firmwareCheck` the window checks the build's own firmware file name. Platform and
+  // resources must outlive the assembly.
+  AppAssembly(platform::Platform& platform, firmware::ResourceModule& resources,
+              FirmwareCheck firmwareCheck = {});
+  ~AppAssembly();
+  AppAssembly(const AppAssembly&) = delete;
+  AppAssembly& operator=(const AppAssembly&) = delete;
+
+  Form1& window() { return *window_; }
+  MessagePresenter& messages() { return messages_; }
+  LanguageState& language() { return language_; }
+  device::PrinterDeviceLayer& device() { return device_; }
+
+  // Loads the window and, unless loading closed it, shows it and runs the event loop until it
+  // closes; `whenShown` runs once the loop has started with the window on screen. The
+  // program's exit code is always 0.
+  int run(const std::function<void()>& whenShown = {});
+
+ private:
+  platform::Platform& platform_;
+  device::PrinterDeviceLayer device_;
+  LanguageState language_;
+  MessagePresenter messages_;
+  firmware::FirmwareTransfer firmware_;
+  QtWorkerRunner workers_;
+  std::unique_ptr<Form1> window_;
+};
+
+// Shows the platform's error boxes as a system message box with the caller's caption. Device
+// entries may raise them on a worker thread; the box always opens on the window thread.
+void installErrorBoxPresenter(platform::Platform& platform);
+
+}  // namespace nobrix::ui::app

@@ -1,0 +1,25 @@
+// NobrixVUZ: the firmware download utility on Linux. Arguments are ignored and the exit code is
+// always 0; printers are reached through the usblp driver and hot-plug through udev.
+#include <QApplication>
+#include <memory>
+
+#include "firmware/embedded/program_resources.h"
+#include "platform/linux/linux_platform.h"
+#include "ui/app/app_assembly.h"
+#include "ui/app/udev_change_watcher.h"
+
+int main(int argc, char* argv[]) {
+  using namespace nobrix;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("NobrixVUZ"));
+
+  std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
+  ui::app::installErrorBoxPresenter(*platform);
+  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  ui::app::AppAssembly app(*platform, *resources);
+
+  // Without a udev monitor the list is still built once at start.
+  ui::app::UdevChangeWatcher watcher([&app] { app.window().workflow().onDeviceNodesChanged(); });
+  watcher.start();
+  return app.run();
+}

@@ -1,0 +1,123 @@
+// NobrixVUZ-sim: the program's window over the simulated printer bus, for trying the tool
+// without printers, for the demo and for screenshots. Unlike the real program it takes options.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "firmware/embedded/program_resources.h"
+#include "platform/sim/sim_bus.h"
+#include "ui/app/app_assembly.h"
+#include "ui/app/autopilot.h"
+#include "ui/app/sim_bus_driver.h"
+#include "ui/app/sim_scenarios.h"
+
+namespace {
+
+using namespace nobrix;
+using ui::app::AppAssembly;
+
+constexpr double kCompressedFactor = 20.0;
+// The late printer arrives this long after start on the clock the person watches.
+constexpr std::uint32_t kLateArrivalRealMs = 5000;
+
+struct SimOptions {
+  ui::app::Scenario scenario;
+  double realTimeFactor = 1.0;  // 0: purely virtual (autopilot)
+  bool autopilot = false;
+  QString screenshot;
+  QString screenshotDir;
+};
+
+void addOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QStringLiteral(
+          "The firmware download utility over a simulated printer bus.\n\nScenarios:\n  ") +
+      ui::app::scenarioList().join(QStringLiteral("\n  ")));
+  parser.addHelpOption();
+  parser.addOption({QStringLiteral("scenario"),
+                    QStringLiteral("Printer set-up (default: default)."), QStringLiteral("name"),
+                    ui::app::kDefaultScenario});
+  parser.addOption({QStringLiteral("clock"),
+                    QStringLiteral("realtime, or compressed (20 times faster)."),
+                    QStringLiteral("mode"), QStringLiteral("realtime")});
+  parser.addOption({QStringLiteral("autopilot"),
+                    QStringLiteral("Tick all, START, answer the dialogs, print the run, exit.")});
+  parser.addOption({QStringLiteral("screenshot"),
+                    QStringLiteral("Save a picture of the window after start-up and exit."),
+                    QStringLiteral("file")});
+  parser.addOption({QStringLiteral("screenshot-dir"),
+                    QStringLiteral("With --autopilot: save start, progress and result pictures."),
+                    QStringLiteral("dir")});
+}
+
+bool parseOptions(const QApplication& application, SimOptions& options) {
+  QCommandLineParser parser;
+  addOptions(parser);
+  parser.process(application);
+  const auto scenario = ui::app::findScenario(parser.value(QStringLiteral("scenario")));
+  const QString clock = parser.value(QStringLiteral("clock"));
+  if (!scenario || (clock != QStringLiteral("realtime") && clock != QStringLiteral("compressed"))) {
+    std::fputs(qPrintable(parser.helpText()), stderr);
+    return false;
+  }
+  options.scenario = *scenario;
+  options.autopilot = parser.isSet(QStringLiteral("autopilot"));
+  // The autopilot's clock moves only when someone waits, so a run takes seconds.
+  options.realTimeFactor =
+      options.autopilot ? 0.0 : (clock == QStringLiteral("compressed") ? kCompressedFactor : 1.0);
+  options.screenshot = parser.value(QStringLiteral("screenshot"));
+  options.screenshotDir = parser.value(QStringLiteral("screenshot-dir"));
+  return true;
+}
+
+std::uint64_t embeddedImageBytes(firmware::ResourceModule& resources) {
+  const auto module = resources.ownModule();
+  const auto entry =
+      resources.find(module, firmware::kFirmwareImageResourceId, firmware::kRawDataResourceType);
+  return entry ? resources.size(module, entry) : 0;
+}
+
+void saveScreenshotAndQuit(ui::app::Form1& window, const QString& path) {
+  QCoreApplication::processEvents();
+  const bool saved = window.grab().save(path);
+  std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+  window.close();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("NobrixVUZ-sim"));
+  SimOptions options;
+  if (!parseOptions(application, options)) {
+    return 2;
+  }
+
+  platform::sim::SimBus bus(platform::sim::BusOptions{.realTimeFactor = options.realTimeFactor});
+  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  ui::app::ScenarioSettings settings;
+  settings.imageBytes = embeddedImageBytes(*resources);
+  settings.lateArrivalMs = static_cast<std::uint32_t>(
+      kLateArrivalRealMs * (options.realTimeFactor > 0.0 ? options.realTimeFactor : 1.0));
+  options.scenario.setUp(bus, settings);
+
+  ui::app::installErrorBoxPresenter(bus);
+  AppAssembly app(bus, *resources);
+  ui::app::SimBusDriver driver(bus, [&app] { app.window().workflow().onDeviceNodesChanged(); });
+  driver.startPolling();
+
+  std::unique_ptr<ui::app::Autopilot> autopilot;
+  std::function<void()> whenShown;
+  if (options.autopilot) {
+    autopilot = std::make_unique<ui::app::Autopilot>(
+        app, bus, ui::app::AutopilotOptions{settings.lateArrivalMs + 500, options.screenshotDir});
+    whenShown = [&autopilot] { autopilot->fly(); };
+  } else if (!options.screenshot.isEmpty()) {
+    whenShown = [&app, &options] { saveScreenshotAndQuit(app.window(), options.screenshot); };
+  }
+  return app.run(whenShown);
+}

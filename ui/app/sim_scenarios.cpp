@@ -1,0 +1,115 @@
+// Each failure scenario keeps the default bench and spoils one printer, so the result dialog
+// reads "[3/4]" or similar and the status rows show the failing step next to healthy ones.
+#include "ui/app/sim_scenarios.h"
+
+#include <vector>
+
+namespace nobrix::ui::app {
+
+using platform::sim::PrinterScript;
+using platform::sim::SimBus;
+
+namespace {
+
+// A full-speed USB 2.0 printer takes roughly this much firmware per second.
+constexpr std::uint64_t kPrinterBytesPerSecond = 8'000'000;
+
+PrinterScript otherModel() {
+  PrinterScript script;
+  script.model = "LMQ7600";
+  script.serial = "LMQ76K0042";
+  return script;
+}
+
+// Three supported printers, one of another model, and a fourth supported printer that is
+// plugged in a little after start. `spoil` changes the second supported printer.
+void bench(SimBus& bus, const ScenarioSettings& settings,
+           const std::function<void(PrinterScript&)>& spoil = {}) {
+  std::vector<PrinterScript> printers = {
+      supportedPrinter("CN53A1B001", settings.imageBytes),
+      supportedPrinter("CN53A1B002", settings.imageBytes),
+      supportedPrinter("CN53A1B003", settings.imageBytes),
+  };
+  if (spoil) {
+    spoil(printers[1]);
+  }
+  bus.plug(printers[0]);
+  bus.plug(otherModel());
+  bus.plug(printers[1]);
+  bus.plug(printers[2]);
+  bus.plugAfter(settings.lateArrivalMs, supportedPrinter("CN53A1B004", settings.imageBytes));
+}
+
+// Printers come back from flash mode in the reverse of the order they were switched in: the
+// first one switched takes longest to return. All are back before the flash-mode listing.
+void reordered(SimBus& bus, const ScenarioSettings& settings) {
+  const std::uint32_t returns[] = {29'000, 18'000, 2'000};
+  const char* serials[] = {"CN53A1B001", "CN53A1B002", "CN53A1B003"};
+  for (int i = 0; i < 3; ++i) {
+    PrinterScript script = supportedPrinter(serials[i], settings.imageBytes);
+    script.reappearAfterMs = returns[i];
+    bus.plug(script);
+  }
+  bus.plug(otherModel());
+}
+
+const std::vector<Scenario>& scenarios() {
+  static const std::vector<Scenario> all = {
+      {kDefaultScenario,
+       QStringLiteral("three supported printers and one of another model; a fourth supported "
+                      "printer is plugged in a few seconds after start"),
+       [](SimBus& bus, const ScenarioSettings& s) { bench(bus, s); }},
+      {QStringLiteral("ignores-flash"),
+       QStringLiteral("the second supported printer ignores the flash command"),
+       [](SimBus& bus, const ScenarioSettings& s) {
+         bench(bus, s, [](PrinterScript& p) { p.ignoresFlashCommands = true; });
+       }},
+      {QStringLiteral("never-returns"),
+       QStringLiteral("the second supported printer never comes back in flash mode"),
+       [](SimBus& bus, const ScenarioSettings& s) {
+         bench(bus, s, [](PrinterScript& p) { p.reappearAfterMs.reset(); });
+       }},
+      {QStringLiteral("reordered"),
+       QStringLiteral("three printers come back in flash mode in the reverse order"), reordered},
+      {QStringLiteral("unplugged"),
+       QStringLiteral("the second supported printer is unplugged halfway through the transfer"),
+       [](SimBus& bus, const ScenarioSettings& s) {
+         bench(bus, s, [&s](PrinterScript& p) { p.unplugAfterImageBytes = s.imageBytes / 2; });
+       }},
+      {QStringLiteral("never-finishes"),
+       QStringLiteral("the second supported printer never finishes applying the firmware"),
+       [](SimBus& bus, const ScenarioSettings& s) {
+         bench(bus, s, [](PrinterScript& p) { p.applyMs.reset(); });
+       }},
+  };
+  return all;
+}
+
+}  // namespace
+
+PrinterScript supportedPrinter(const char* serial, std::uint64_t imageBytes) {
+  PrinterScript script;
+  script.serial = serial;
+  script.imageSize = imageBytes;
+  script.bytesPerSecond = kPrinterBytesPerSecond;
+  return script;
+}
+
+std::optional<Scenario> findScenario(const QString& name) {
+  for (const Scenario& scenario : scenarios()) {
+    if (scenario.name == name) {
+      return scenario;
+    }
+  }
+  return std::nullopt;
+}
+
+QStringList scenarioList() {
+  QStringList lines;
+  for (const Scenario& scenario : scenarios()) {
+    lines.append(scenario.name + QStringLiteral(": ") + scenario.summary);
+  }
+  return lines;
+}
+
+}  // namespace nobrix::ui::app
