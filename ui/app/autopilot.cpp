@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -15,7 +16,13 @@ namespace nobrix::ui::app {
 
 Autopilot::Autopilot(AppAssembly& app, platform::sim::SimBus& bus, AutopilotOptions options,
                      QObject* parent)
-    : QObject(parent), app_(app), bus_(bus), options_(std::move(options)), out_(stdout) {
+    : QObject(parent), app_(app), bus_(bus), options_(std::move(options)) {
+  if (options_.output != nullptr) {
+    out_.setDevice(options_.output);
+  } else {
+    standardOutput_.open(stdout, QIODevice::WriteOnly);
+    out_.setDevice(&standardOutput_);
+  }
   connect(&app_.window(), &Form1::statusRowChanged, this, &Autopilot::onStatusRow);
   app_.messages().setDialogShownHook([this](UI_Message& dialog) { onDialog(dialog); });
 }

@@ -4,6 +4,8 @@
 // way (start page, progress page, result dialog).
 #pragma once
 
+#include <QFile>
+#include <QIODevice>
 #include <QObject>
 #include <QString>
 #include <QTextStream>
@@ -15,8 +17,9 @@
 namespace nobrix::ui::app {
 
 struct AutopilotOptions {
-  std::uint32_t settleMs = 0;  // virtual time to let pass before ticking (late arrivals)
-  QString screenshotDir;       // empty: no pictures
+  std::uint32_t settleMs = 0;   // virtual time to let pass before ticking (late arrivals)
+  QString screenshotDir;        // empty: no pictures
+  QIODevice* output = nullptr;  // where the run is printed; standard output when null
 };
 
 class Autopilot final : public QObject {
@@ -40,6 +43,7 @@ class Autopilot final : public QObject {
   AppAssembly& app_;
   platform::sim::SimBus& bus_;
   AutopilotOptions options_;
+  QFile standardOutput_;
   QTextStream out_;
   bool progressSaved_ = false;
 };

@@ -43,7 +43,7 @@ void bench(SimBus& bus, const ScenarioSettings& settings,
 // Printers come back from flash mode in the reverse of the order they were switched in: the
 // first one switched takes longest to return. All are back before the flash-mode listing.
 void reordered(SimBus& bus, const ScenarioSettings& settings) {
-  const std::uint32_t returns[] = {29'000, 18'000, 2'000};
+  const std::uint32_t returns[] = {33'000, 20'000, 2'000};
   const char* serials[] = {"CN53A1B001", "CN53A1B002", "CN53A1B003"};
   for (int i = 0; i < 3; ++i) {
     PrinterScript script = supportedPrinter(serials[i], settings.imageBytes);

@@ -1,0 +1,160 @@
+// A whole update run through the real window on the simulated bus, and what the window allows
+// during and after it: no closing from outside while it runs, CLOSE once it has ended.
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "tests/ui_app/window_rig.h"
+
+namespace nobrix::ui::app::testing {
+namespace {
+
+class Form1Run : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    a_ = rig_.plug("SN-A");
+    rig_.plugOtherModel("SN-X");
+    b_ = rig_.plug("SN-B");
+    c_ = rig_.plug("SN-C");
+    rig_.loadAndShow();
+    for (int entry = 0; entry < 3; ++entry) {
+      rig_.clickEntry(entry);
+    }
+  }
+
+  Form1& window() { return rig_.app.window(); }
+  QPushButton* button(const char* name) { return rig_.control<QPushButton>(name); }
+
+  WindowRig rig_;
+  platform::sim::PrinterId a_ = 0;
+  platform::sim::PrinterId b_ = 0;
+  platform::sim::PrinterId c_ = 0;
+};
+
+TEST_F(Form1Run, ThreePrintersAreUpdatedAndTheResultReadsThreeOfThree) {
+  std::vector<std::pair<int, QString>> changes;
+  QObject::connect(&window(), &Form1::statusRowChanged,
+                   [&](int row, const QString& text) { changes.emplace_back(row, text); });
+
+  rig_.clickButton("StartButton");
+
+  ASSERT_EQ(rig_.dialogs.size(), 1U);
+  EXPECT_EQ(rig_.dialogs[0].type, kResultMessage);
+  EXPECT_EQ(rig_.dialogs[0].message, rig_.text("StrRes_AllUpdated"));
+  EXPECT_EQ(rig_.dialogs[0].counts, "[3/3]  " + rig_.text("StrRes_UIMsgResult"));
+  for (const auto printer : {a_, b_, c_}) {
+    EXPECT_EQ(rig_.bus.image(printer).bytes, WindowRig::kImageBytes);
+    EXPECT_EQ(rig_.bus.image(printer).checksum, rig_.image.checksum());
+  }
+  const QString completed = rig_.text("StrRes_StatusUpdateCompleted");
+  EXPECT_EQ(rig_.statusRows(), (std::vector<QString>{completed, completed, completed}));
+
+  // Every row went through the same texts in place: idle, switching, flash mode, sending,
+  // storing, completed; no row was ever added past the three.
+  const std::vector<QString> expected = {
+      rig_.text("StrRes_StatusInIdleMode"),         rig_.text("StrRes_StatusSettingFlashMode"),
+      rig_.text("StrRes_StatusInFlashMode"),        rig_.text("StrRes_StatusSendingFhx"),
+      rig_.text("StrRes_StatusStoringAndUpdating"), completed};
+  for (int row = 0; row < 3; ++row) {
+    std::vector<QString> seen;
+    for (const auto& [changedRow, text] : changes) {
+      ASSERT_LT(changedRow, 3);
+      if (changedRow == row) {
+        seen.push_back(text);
+      }
+    }
+    EXPECT_EQ(seen, expected) << "row " << row;
+  }
+  auto* serials = rig_.control<QListWidget>("VUZPrinterListBox");
+  ASSERT_EQ(serials->count(), 3);
+  EXPECT_EQ(serials->item(2)->text(), "SN-C");
+}
+
+TEST_F(Form1Run, TheWindowSwitchesToTheProgressPageAndLocksItsControlsForGood) {
+  bool activityDuringRun = false;
+  bool captionCloseDuringRun = true;
+  QObject::connect(&window(), &Form1::statusRowChanged, [&](int, const QString&) {
+    activityDuringRun = button("PrinterStatusButton")->isEnabled();
+    captionCloseDuringRun = button("CloseButton")->isEnabled();
+  });
+  rig_.clickButton("StartButton");
+
+  EXPECT_TRUE(activityDuringRun);
+  EXPECT_FALSE(captionCloseDuringRun);
+  auto* pages = rig_.control<QStackedWidget>("MainTabControl");
+  EXPECT_EQ(pages->currentWidget()->objectName(), "ProgressTabPage");
+  EXPECT_FALSE(button("CloseButton")->isEnabled());
+  EXPECT_FALSE(button("LangButton")->isEnabled());
+  EXPECT_FALSE(button("PrinterStatusButton")->isEnabled());
+  EXPECT_TRUE(button("AppCloseButton")->isEnabled());
+  EXPECT_FALSE(rig_.control<QListWidget>("SupportedPrinterCheckedListBox")->isEnabled());
+  EXPECT_TRUE(rig_.control<QLabel>("Progress_UpdateStepsLabel")->text().isEmpty());
+}
+
+TEST_F(Form1Run, ACloseFromOutsideIsRefusedWhileTheRunGoesOn) {
+  int refusals = 0;
+  bool stillVisible = true;
+  QObject::connect(&window(), &Form1::statusRowChanged, [&](int, const QString&) {
+    // The window manager's close, Alt+F4 and the session's end all arrive as a close event.
+    QCloseEvent request;
+    QCoreApplication::sendEvent(&window(), &request);
+    refusals += request.isAccepted() ? 0 : 1;
+    window().close();
+    stillVisible = stillVisible && window().isVisible();
+  });
+  rig_.clickButton("StartButton");
+
+  EXPECT_EQ(refusals, 3 * 6);  // every status change of the three printers
+  EXPECT_TRUE(stillVisible);
+  ASSERT_EQ(rig_.dialogs.size(), 1U);
+  EXPECT_EQ(rig_.dialogs[0].counts.left(5), "[3/3]");
+
+  // Over: the window's own CLOSE closes it.
+  rig_.clickButton("AppCloseButton");
+  EXPECT_FALSE(window().isVisible());
+}
+
+TEST_F(Form1Run, UnpluggingAfterStartLeavesTheCheckListAlone) {
+  rig_.clickButton("StartButton");
+  rig_.bus.unplug(rig_.bus.printers().front());
+  rig_.plug("SN-NEW");
+  WindowRig::deliverEvents();
+  EXPECT_EQ(rig_.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 3);
+}
+
+TEST(Form1Closing, TheCaptionCloseButtonClosesAtOnceBeforeARun) {
+  WindowRig rig;
+  rig.loadAndShow();
+  rig.clickButton("CloseButton");
+  EXPECT_FALSE(rig.app.window().isVisible());
+}
+
+TEST(Form1Closing, TheCloseHandlerClosesOnlyOnItsExactCommand) {
+  WindowRig rig;
+  rig.loadAndShow();
+  rig.app.window().APP_AppCloseButton_Handler(QStringLiteral("close"));
+  rig.app.window().APP_AppCloseButton_Handler(QStringLiteral("Close "));
+  EXPECT_TRUE(rig.app.window().isVisible());
+  rig.app.window().APP_AppCloseButton_Handler(QStringLiteral("Close"));
+  EXPECT_FALSE(rig.app.window().isVisible());
+}
+
+TEST(Form1Closing, StartWithNothingListedAsksForAPrinterAndKeepsTheStartPage) {
+  WindowRig rig;
+  rig.loadAndShow();
+  rig.clickButton("StartButton");
+  ASSERT_EQ(rig.dialogs.size(), 1U);
+  EXPECT_EQ(rig.dialogs[0].message, rig.text("StrRes_ConnectPrinter"));
+  EXPECT_EQ(rig.control<QStackedWidget>("MainTabControl")->currentWidget()->objectName(),
+            "StartTabPage");
+  EXPECT_TRUE(rig.control<QPushButton>("CloseButton")->isEnabled());
+  EXPECT_TRUE(rig.control<QPushButton>("LangButton")->isEnabled());
+}
+
+}  // namespace
+}  // namespace nobrix::ui::app::testing

@@ -1,0 +1,113 @@
+// The simulated program's scenarios flown by its autopilot through the real window: each ends
+// with the result its failing printer calls for, the autopilot prints every status change with
+// the bus's virtual time, and closes the window at the end.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRegularExpression>
+
+#include "tests/ui_app/window_rig.h"
+#include "ui/app/autopilot.h"
+#include "ui/app/sim_scenarios.h"
+
+namespace nobrix::ui::app::testing {
+namespace {
+
+struct ScenarioCase {
+  const char* name;
+  const char* result;              // the count at the start of the result line
+  const char* spoiledFinalKey;     // final status of the second supported printer
+  const char* spoiledOnTheWayKey;  // a status it passes on the way there
+};
+
+class ScenarioFlight : public ::testing::TestWithParam<ScenarioCase> {};
+
+TEST_P(ScenarioFlight, EndsWithTheResultOfItsFailure) {
+  const ScenarioCase& flight = GetParam();
+  WindowRig rig;
+  const auto scenario = findScenario(QString::fromLatin1(flight.name));
+  ASSERT_TRUE(scenario.has_value());
+  scenario->setUp(rig.bus, ScenarioSettings{WindowRig::kImageBytes, 5000});
+  rig.loadAndShow();
+
+  QBuffer output;
+  output.open(QIODevice::WriteOnly);
+  Autopilot autopilot(rig.app, rig.bus, AutopilotOptions{5500, {}, &output});
+  qsizetype statusChanges = 0;
+  QObject::connect(&rig.app.window(), &Form1::statusRowChanged,
+                   [&](int, const QString&) { ++statusChanges; });
+  autopilot.fly();
+  const QString printed = QString::fromUtf8(output.data());
+
+  // The autopilot answers the dialogs itself (the rig's recorder is replaced) and closes the
+  // window at the end.
+  EXPECT_FALSE(rig.app.window().isVisible());
+  EXPECT_EQ(printed.count(QStringLiteral(" result ")), 1) << qPrintable(printed);
+  EXPECT_TRUE(printed.contains(QStringLiteral(" result ") + QString::fromLatin1(flight.result) +
+                               QStringLiteral("  ") + rig.text("StrRes_UIMsgResult")))
+      << qPrintable(printed);
+
+  const QString spoiled = QStringLiteral("CN53A1B002: ");
+  const QString finalText = rig.text(flight.spoiledFinalKey);
+  const QString onTheWay = rig.text(flight.spoiledOnTheWayKey);
+  EXPECT_TRUE(printed.contains(spoiled + onTheWay)) << qPrintable(printed);
+  const auto rows = rig.statusRows();
+  ASSERT_GE(rows.size(), 2U);
+  EXPECT_EQ(rows[1], finalText);
+  // Every status line carries the virtual time it happened at.
+  const QRegularExpression statusLine(QStringLiteral(R"(^\[ *\d+\.\d{3} s\] CN53A1B00\d: )"),
+                                      QRegularExpression::MultilineOption);
+  EXPECT_GE(statusChanges, static_cast<qsizetype>(rows.size()) * 5);
+  EXPECT_EQ(printed.count(statusLine), statusChanges);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SimulatedProgram, ScenarioFlight,
+    ::testing::Values(ScenarioCase{"default", "[4/4]", "StrRes_StatusUpdateCompleted",
+                                   "StrRes_StatusStoringAndUpdating"},
+                      ScenarioCase{"ignores-flash", "[3/4]", "StrRes_StatusPrinterNotFound",
+                                   "StrRes_StatusFlashModeFail"},
+                      ScenarioCase{"never-returns", "[3/4]", "StrRes_StatusPrinterNotFound",
+                                   "StrRes_StatusPrinterNotConnected"},
+                      ScenarioCase{"reordered", "[3/3]", "StrRes_StatusUpdateCompleted",
+                                   "StrRes_StatusSendingFhx"},
+                      ScenarioCase{"unplugged", "[3/4]", "StrRes_StatusPrinterNotFound",
+                                   "StrRes_StatusFlashingTimeout"},
+                      ScenarioCase{"never-finishes", "[3/4]", "StrRes_StatusUpdateTimeout",
+                                   "StrRes_StatusStoringAndUpdating"}),
+    [](const ::testing::TestParamInfo<ScenarioCase>& param) {
+      return QString::fromLatin1(param.param.name).remove(QLatin1Char('-')).toStdString();
+    });
+
+TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
+  EXPECT_FALSE(findScenario(QStringLiteral("no-such-scenario")).has_value());
+  EXPECT_EQ(scenarioList().size(), 6);
+  EXPECT_TRUE(scenarioList().front().startsWith(kDefaultScenario + QStringLiteral(": ")));
+}
+
+TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImage) {
+  WindowRig rig;
+  findScenario(QStringLiteral("reordered"))->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
+  rig.loadAndShow();
+  QBuffer output;
+  output.open(QIODevice::WriteOnly);
+  Autopilot(rig.app, rig.bus, AutopilotOptions{0, {}, &output}).fly();
+
+  // Paths are numbered in the order interfaces appear on the bus.
+  std::vector<int> flashOrder;
+  for (const auto printer : rig.bus.printers()) {
+    const QString path = QString::fromStdU16String(rig.bus.flashPath(printer));
+    if (!path.isEmpty()) {
+      flashOrder.push_back(path.mid(path.lastIndexOf(QLatin1String("lp")) + 2).toInt());
+    }
+    if (printer <= 3) {
+      EXPECT_EQ(rig.bus.image(printer).checksum, rig.image.checksum()) << printer;
+    }
+  }
+  ASSERT_EQ(flashOrder.size(), 3U);
+  EXPECT_GT(flashOrder[0], flashOrder[1]);
+  EXPECT_GT(flashOrder[1], flashOrder[2]);
+}
+
+}  // namespace
+}  // namespace nobrix::ui::app::testing

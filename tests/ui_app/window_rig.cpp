@@ -1,0 +1,136 @@
+// The rig closes every dialog itself, through the presenter's hook, so no test waits on a
+// modal loop and nothing depends on a timeout.
+#include "tests/ui_app/window_rig.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/dialog/ui_message.h"
+
+namespace nobrix::ui::app::testing {
+
+void ensureApplication() {
+  if (QApplication::instance() != nullptr) {
+    return;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  static int argc = 1;
+  static char name[] = "ui_app_tests";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
+
+std::vector<std::u16string> CountingPlatform::printerInterfacePaths() {
+  ++enumerations_;
+  auto paths = inner_.printerInterfacePaths();
+  if (duringEnumeration) {
+    duringEnumeration();
+  }
+  return paths;
+}
+
+platform::DeviceHandle CountingPlatform::open(std::u16string_view path, platform::OpenMode mode) {
+  return inner_.open(path, mode);
+}
+
+bool CountingPlatform::queryDeviceId(platform::DeviceHandle handle, char* buffer,
+                                     std::size_t capacity, std::size_t& length) {
+  return inner_.queryDeviceId(handle, buffer, capacity, length);
+}
+
+platform::IoResult CountingPlatform::write(platform::DeviceHandle handle, const std::uint8_t* data,
+                                           std::size_t size) {
+  return inner_.write(handle, data, size);
+}
+
+platform::IoResult CountingPlatform::read(platform::DeviceHandle handle, std::uint8_t* buffer,
+                                          std::size_t capacity) {
+  return inner_.read(handle, buffer, capacity);
+}
+
+namespace {
+
+QString labelText(UI_Message& dialog, const char* name) {
+  const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+  return label != nullptr ? label->text() : QString();
+}
+
+}  // namespace
+
+WindowRig::WindowRig(FirmwareCheck firmwareCheck)
+    : app((ensureApplication(), platform), image, std::move(firmwareCheck)),
+      driver(bus, [this] { app.window().workflow().onDeviceNodesChanged(); }) {
+  app.messages().setDialogShownHook([this](UI_Message& dialog) {
+    SeenDialog seen;
+    seen.type = dialog.messageType();
+    seen.message =
+        labelText(dialog, seen.type == kResultMessage ? "UI_ResultLabel" : "UI_MessageLabel");
+    seen.counts = labelText(dialog, "UI_UpdatedPrintersLabel");
+    dialogs.push_back(seen);
+    if (whileDialogOpen) {
+      whileDialogOpen(dialog);
+    }
+    dialog.findChild<QPushButton*>(QStringLiteral("UI_OkButton"))->click();
+  });
+}
+
+WindowRig::~WindowRig() {
+  app.messages().setDialogShownHook({});
+}
+
+platform::sim::PrinterScript WindowRig::printerScript(const std::string& serial) const {
+  platform::sim::PrinterScript script;
+  script.serial = serial;
+  script.imageSize = kImageBytes;
+  return script;
+}
+
+platform::sim::PrinterId WindowRig::plug(const std::string& serial) {
+  return bus.plug(printerScript(serial));
+}
+
+platform::sim::PrinterId WindowRig::plugOtherModel(const std::string& serial) {
+  platform::sim::PrinterScript script = printerScript(serial);
+  script.model = "LMQ7600";
+  return bus.plug(script);
+}
+
+void WindowRig::loadAndShow() {
+  app.window().App_Form1Load_Handler();
+  app.window().show();
+  deliverEvents();
+}
+
+void WindowRig::deliverEvents() {
+  QCoreApplication::processEvents();
+}
+
+void WindowRig::clickEntry(int entry) {
+  auto* list = control<QListWidget>("SupportedPrinterCheckedListBox");
+  const QRect box = list->visualItemRect(list->item(entry));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+void WindowRig::clickButton(const char* objectName) {
+  auto* button = control<QPushButton>(objectName);
+  QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+QString WindowRig::tableText(std::int32_t language, const char* key) {
+  return app.language().tables().text(language, key);
+}
+
+std::vector<QString> WindowRig::statusRows() {
+  auto* list = control<QListWidget>("VUZStatusListBox");
+  std::vector<QString> rows;
+  for (int i = 0; i < list->count(); ++i) {
+    rows.push_back(list->item(i)->text());
+  }
+  return rows;
+}
+
+}  // namespace nobrix::ui::app::testing
