@@ -119,8 +119,12 @@ void Form1::App_SelectDefaultLanguage() {
 
 void Form1::showFlag(std::int32_t languageIndex) {
   const QSize box = LangButton->size();
-  LangButton->setIcon(
-      QIcon(images::pixmap(QString::fromUtf8(flagKey(languageIndex)), box, devicePixelRatioF())));
+  const QPixmap flag =
+      images::pixmap(QString::fromUtf8(flagKey(languageIndex)), box, devicePixelRatioF());
+  // The flag names the language even while the button is locked; a greyed flag reads as broken.
+  QIcon icon(flag);
+  icon.addPixmap(flag, QIcon::Disabled);
+  LangButton->setIcon(icon);
   LangButton->setIconSize(box);
 }
 

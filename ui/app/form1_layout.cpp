@@ -40,9 +40,12 @@ QListWidget* progressList(const QString& name) {
   list->setSelectionMode(QAbstractItemView::MultiSelection);
   list->setFocusPolicy(Qt::NoFocus);
   list->setUniformItemSizes(true);
+  // Every item state gets the same box, or a selected row's text would shift sideways.
   list->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid %2; }"
-                                     "#%1::item { height: %3px; padding-left: 4px; color: black; }"
-                                     "#%1::item:selected { background: %4; color: white; }")
+                                     "#%1::item { height: %3px; padding: 0px 4px; border: 0px;"
+                                     " margin: 0px; color: black; }"
+                                     "#%1::item:selected { padding: 0px 4px; border: 0px;"
+                                     " margin: 0px; background: %4; color: white; }")
                           .arg(name, style::rgb(style::kLightGray))
                           .arg(px(30))
                           .arg(style::rgb(style::kHoverBlue)));
@@ -180,7 +183,8 @@ QWidget* Form1::buildSelectionPane() {
   SupportedPrinterCheckedListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   SupportedPrinterCheckedListBox->setStyleSheet(
       QStringLiteral("#SupportedPrinterCheckedListBox { background: %1; color: black; }"
-                     "#SupportedPrinterCheckedListBox::item { padding: 3px 2px; }")
+                     "#SupportedPrinterCheckedListBox:disabled { color: rgb(110, 110, 110); }"
+                     "#SupportedPrinterCheckedListBox::item { padding: 3px 2px; border: 0px; }")
           .arg(style::rgb(style::kMintCream)));
   stack->addWidget(SupportedPrinterCheckedListBox, 1);
   stack->addSpacing(px(10));
