@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 
 #include "tests/ui_app/window_rig.h"
+#include "ui/resources/activity_animator.h"
 
 namespace nobrix::ui::app::testing {
 namespace {
@@ -76,15 +77,22 @@ TEST_F(Form1Run, ThreePrintersAreUpdatedAndTheResultReadsThreeOfThree) {
 }
 
 TEST_F(Form1Run, TheWindowSwitchesToTheProgressPageAndLocksItsControlsForGood) {
+  auto* animation = window().findChild<images::ActivityAnimator*>();
+  ASSERT_NE(animation, nullptr);
+  EXPECT_FALSE(animation->isRunning());
   bool activityDuringRun = false;
+  bool animatingDuringRun = false;
   bool captionCloseDuringRun = true;
   QObject::connect(&window(), &Form1::statusRowChanged, [&](int, const QString&) {
     activityDuringRun = button("PrinterStatusButton")->isEnabled();
+    animatingDuringRun = animation->isRunning();
     captionCloseDuringRun = button("CloseButton")->isEnabled();
   });
   rig_.clickButton("StartButton");
 
   EXPECT_TRUE(activityDuringRun);
+  EXPECT_TRUE(animatingDuringRun);
+  EXPECT_FALSE(animation->isRunning());
   EXPECT_FALSE(captionCloseDuringRun);
   auto* pages = rig_.control<QStackedWidget>("MainTabControl");
   EXPECT_EQ(pages->currentWidget()->objectName(), "ProgressTabPage");

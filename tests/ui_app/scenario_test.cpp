@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QRegularExpression>
+#include <ostream>
 
 #include "tests/ui_app/window_rig.h"
 #include "ui/app/autopilot.h"
@@ -19,6 +20,10 @@ struct ScenarioCase {
   const char* spoiledFinalKey;     // final status of the second supported printer
   const char* spoiledOnTheWayKey;  // a status it passes on the way there
 };
+
+void PrintTo(const ScenarioCase& flight, std::ostream* out) {
+  *out << flight.name;
+}
 
 class ScenarioFlight : public ::testing::TestWithParam<ScenarioCase> {};
 
