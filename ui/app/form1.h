@@ -26,6 +26,7 @@ class QListWidgetItem;
 class QMouseEvent;
 class QPushButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace nobrix::ui::images {
 class ActivityAnimator;
@@ -111,7 +112,9 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   // Control tree, one builder per region of the window.
   void buildControlTree();
   QWidget* buildCaptionRow();
+  QWidget* buildMenuPanel();
   QWidget* buildSelectionPane();
+  void buildConnectionWarning(QVBoxLayout& stack);
   QWidget* buildStartPage();
   QWidget* buildProgressPage();
   QWidget* buildProgressLists();

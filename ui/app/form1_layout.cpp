@@ -73,6 +73,18 @@ void Form1::buildControlTree() {
   rows->setSpacing(0);
   rows->addWidget(buildCaptionRow());
 
+  rows->addWidget(buildMenuPanel(), 1);
+
+  CopyrightLabel = named(new QLabel, QStringLiteral("CopyrightLabel"));
+  CopyrightLabel->setFont(style::font(10));
+  CopyrightLabel->setAlignment(Qt::AlignCenter);
+  CopyrightLabel->setFixedHeight(px(34));
+  CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
+  rows->addWidget(CopyrightLabel);
+  setMinimumSize(px(1361), px(624));
+}
+
+QWidget* Form1::buildMenuPanel() {
   auto* menu = panel(QStringLiteral("MenuTabLayoutPanel"), style::kCaptionGreyBlue);
   auto* columns = new QHBoxLayout(menu);
   columns->setContentsMargins(0, 0, 0, 0);
@@ -83,17 +95,10 @@ void Form1::buildControlTree() {
   MainTabControl->addWidget(buildStartPage());
   MainTabControl->addWidget(buildProgressPage());
   MainTabControl->setCurrentWidget(StartTabPage);
+  // 37.954 % and 62.046 % of the width.
   columns->addWidget(PrinterSelectTabControl, 37954);
   columns->addWidget(MainTabControl, 62046);
-  rows->addWidget(menu, 1);
-
-  CopyrightLabel = named(new QLabel, QStringLiteral("CopyrightLabel"));
-  CopyrightLabel->setFont(style::font(10));
-  CopyrightLabel->setAlignment(Qt::AlignCenter);
-  CopyrightLabel->setFixedHeight(px(34));
-  CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
-  rows->addWidget(CopyrightLabel);
-  setMinimumSize(px(1361), px(624));
+  return menu;
 }
 
 QWidget* Form1::buildCaptionRow() {
@@ -189,10 +194,15 @@ QWidget* Form1::buildSelectionPane() {
   stack->addWidget(SupportedPrinterCheckedListBox, 1);
   stack->addSpacing(px(10));
 
+  buildConnectionWarning(*stack);
+  return page;
+}
+
+void Form1::buildConnectionWarning(QVBoxLayout& stack) {
   WarningPicBox = named(new QLabel, QStringLiteral("WarningPicBox"));
   WarningPicBox->setFixedHeight(px(35));
   WarningPicBox->setAlignment(Qt::AlignCenter);
-  stack->addWidget(WarningPicBox);
+  stack.addWidget(WarningPicBox);
 
   ConnectionWarningLabel = named(new ElidingLabel, QStringLiteral("ConnectionWarningLabel"));
   ConnectionWarningLabel->setWrapping(true);
@@ -203,8 +213,7 @@ QWidget* Form1::buildSelectionPane() {
       QStringLiteral("#ConnectionWarningLabel { background: %1; color: red; "
                      "border: 1px solid black; padding: 2px; }")
           .arg(style::rgb(style::kWarningBackground)));
-  stack->addWidget(ConnectionWarningLabel);
-  return page;
+  stack.addWidget(ConnectionWarningLabel);
 }
 
 QWidget* Form1::buildStartPage() {
