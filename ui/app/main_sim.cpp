@@ -113,8 +113,10 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<ui::app::Autopilot> autopilot;
   std::function<void()> whenShown;
   if (options.autopilot) {
+    // START comes before the late printer: it arrives during the run and, with listing blocked
+    // for the rest of the program's life, stays out of it, as it would for a technician.
     autopilot = std::make_unique<ui::app::Autopilot>(
-        app, bus, ui::app::AutopilotOptions{settings.lateArrivalMs + 500, options.screenshotDir});
+        app, bus, ui::app::AutopilotOptions{0, options.screenshotDir});
     whenShown = [&autopilot] { autopilot->fly(); };
   } else if (!options.screenshot.isEmpty()) {
     whenShown = [&app, &options] { saveScreenshotAndQuit(app.window(), options.screenshot); };

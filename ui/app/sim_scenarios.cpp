@@ -1,5 +1,5 @@
 // Each failure scenario keeps the default bench and spoils one printer, so the result dialog
-// reads "[3/4]" or similar and the status rows show the failing step next to healthy ones.
+// reads "[2/3]" and the status rows show the failing step next to healthy ones.
 #include "ui/app/sim_scenarios.h"
 
 #include <vector>
