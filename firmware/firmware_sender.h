@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace nobrix::firmware {
 
@@ -11,6 +12,14 @@ class FirmwareSender {
   // 1 when every byte of the image reached the device at `devicePath`, else 0. Shows its own
   // messages for the failures the user must hear about.
   virtual std::int32_t App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) = 0;
+
+  // Whether there is an image to send at all, asked before any printer is switched to flash
+  // mode: a printer switched for nothing would be left waiting in flash mode. False with the
+  // text to show the user. Touches no device and shows nothing itself.
+  virtual bool firmwareImageReady(std::u16string& problem) {
+    problem.clear();
+    return true;
+  }
 };
 
 }  // namespace nobrix::firmware

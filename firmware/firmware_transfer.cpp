@@ -95,8 +95,8 @@ std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const cha
   return result;
 }
 
-std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
-                                                  std::u16string& message) {
+template <typename UseImage>
+std::int32_t FirmwareTransfer::withLockedImage(const UseImage& use, std::u16string& message) {
   const ModuleHandle module = resources_.ownModule();
   if (!module) {
     return 0;
@@ -122,13 +122,36 @@ std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
   if (image == nullptr) {
     return 0;
   }
+  return use(image, size);
+}
 
-  const auto workingCopy = makeWorkingCopy(image, size);
-  const DeviceGuard device{platform_, devicePath};
-  if (!device) {
-    return 0;
+std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
+                                                  std::u16string& message) {
+  return withLockedImage(
+      [&](const std::uint8_t* image, std::size_t size) -> std::int32_t {
+        const auto workingCopy = makeWorkingCopy(image, size);
+        const DeviceGuard device{platform_, devicePath};
+        if (!device) {
+          return 0;
+        }
+        return sendImage(device.get(), workingCopy.get(), size, message);
+      },
+      message);
+}
+
+bool FirmwareTransfer::firmwareImageReady(std::u16string& problem) {
+  problem.clear();
+  std::int32_t ready = 0;
+  try {
+    ready = withLockedImage([](const std::uint8_t*, std::size_t) { return 1; }, problem);
+  } catch (const std::exception& error) {
+    problem = platform::fromUtf8(error.what());
   }
-  return sendImage(device.get(), workingCopy.get(), size, message);
+  // A module or image that cannot be reached has no keyed text of its own.
+  if (ready == 0 && problem.empty()) {
+    problem = texts_.text(kImageLoadFailKey);
+  }
+  return ready == 1;
 }
 
 std::int32_t FirmwareTransfer::sendImage(platform::DeviceHandle device, const std::uint8_t* image,

@@ -29,7 +29,13 @@ class FirmwareTransfer final : public FirmwareSender {
   // shown and before it returns; no exception leaves it.
   std::int32_t App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) override;
 
+  bool firmwareImageReady(std::u16string& problem) override;
+
  private:
+  // Finds, loads and locks the image and hands its bytes to `use`; 0 with the keyed message
+  // when the image is missing, unloadable or empty.
+  template <typename UseImage>
+  std::int32_t withLockedImage(const UseImage& use, std::u16string& message);
   std::int32_t copyImageToPrinter(const char16_t* devicePath, std::u16string& message);
   std::int32_t sendImage(platform::DeviceHandle device, const std::uint8_t* image, std::size_t size,
                          std::u16string& message);

@@ -1,6 +1,7 @@
 // The START request: refuses when there is nothing to update, otherwise prepares the progress
 // page and drives the three steps over all ticked printers, ending with one result dialog.
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "device/printer_records.h"
@@ -25,7 +26,11 @@ void UpdateWorkflow::App_StartButton_Handler() {
   view.setStepLabel(u"");
   view.pump();
 
-  if (entries > 0 && ticked > 0) {
+  std::u16string imageProblem;
+  if (entries > 0 && ticked > 0 && !services_.firmware.firmwareImageReady(imageProblem)) {
+    // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
+    services_.messages.App_ShowUIMessage_Handler(ui::kPlainMessage, imageProblem, 0, 0);
+  } else if (entries > 0 && ticked > 0) {
     performRun(entries, ticked);
   } else {
     services_.messages.App_ShowUIMessage_Handler(

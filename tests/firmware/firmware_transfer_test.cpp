@@ -129,6 +129,32 @@ TEST_F(FirmwareTransferTest, ResourceFaultsAreToldOnceEachTimeAndNeverOpenThePri
   }
 }
 
+TEST_F(FirmwareTransferTest, TheCheckBeforeARunNamesEachResourceFaultAndShowsNothing) {
+  std::u16string problem = u"stale";
+  EXPECT_TRUE(transfer.firmwareImageReady(problem));
+  EXPECT_TRUE(problem.empty());
+
+  const std::u16string loadFail = u"Error: Could not load firmware resource file!";
+  const std::pair<void (*)(testing::FakeResources&), std::u16string> faults[] = {
+      {[](auto& r) { r.moduleMissing = true; }, loadFail},
+      {[](auto& r) { r.resourceMissing = true; },
+       u"Build Error: Could not find firmware resource file!"},
+      {[](auto& r) { r.loadFails = true; }, loadFail},
+      {[](auto& r) { r.reportedSize = 0; }, u"Error: Firmware resource file size is 0 bytes!"},
+      {[](auto& r) { r.lockFails = true; }, loadFail},
+  };
+  for (const auto& [apply, expected] : faults) {
+    testing::FakeResources faulty;
+    faulty.bytes = resources.bytes;
+    apply(faulty);
+    FirmwareTransfer broken{bus, faulty, texts, messages};
+    EXPECT_FALSE(broken.firmwareImageReady(problem));
+    EXPECT_EQ(problem, expected);
+    EXPECT_EQ(faulty.frees, faulty.loads);
+  }
+  EXPECT_TRUE(messages.shown.empty()) << "the caller decides how to tell the user";
+}
+
 TEST_F(FirmwareTransferTest, AnUnplugMidTransferStopsReleasesAndTellsThePlatformText) {
   const auto printer = plugInFlashMode(
       bus, script([](PrinterScript& s) { s.unplugAfterImageBytes = 2 * kPiece + 100; }));

@@ -55,6 +55,40 @@ TEST_F(StartRequest, WithNothingTickedAsksToSelectAPrinterAndALaterStartWorks) {
   EXPECT_EQ(results()[0].updated, 1);
 }
 
+// A program without its image: find() comes back empty, as for a build that carries none.
+class NoImage final : public firmware::ResourceModule {
+ public:
+  firmware::ModuleHandle ownModule() override { return {this}; }
+  firmware::ResourceEntry find(firmware::ModuleHandle, std::uint16_t, std::uint16_t) override {
+    return {};
+  }
+  firmware::LoadedResource load(firmware::ModuleHandle, firmware::ResourceEntry) override {
+    return {};
+  }
+  std::size_t size(firmware::ModuleHandle, firmware::ResourceEntry) override { return 0; }
+  const std::uint8_t* lock(firmware::LoadedResource) override { return nullptr; }
+  void free(firmware::LoadedResource) override {}
+};
+
+TEST_F(StartRequest, WithoutAnImageToSendRefusesBeforeAnyPrinterIsSwitched) {
+  NoImage noImage;
+  RigOptions options;
+  options.resources = &noImage;
+  options.resourceImageBytes = 1;
+  remakeRig(options);
+  const auto printer = rig->plug("ONE001");
+  rig->listPrinters();
+  rig->startWith({0});
+
+  ASSERT_EQ(plainMessages().size(), 1U);
+  EXPECT_EQ(plainMessages()[0].text, u"Build Error: Could not find firmware resource file!");
+  EXPECT_TRUE(results().empty());
+  EXPECT_TRUE(rig->bus.commandBytes(printer).empty()) << "the printer must stay in normal mode";
+  EXPECT_FALSE(rig->view.progressPageShown);
+  EXPECT_FALSE(rig->workflow.runFinished());
+  EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 0);
+}
+
 TEST_F(StartRequest, OneTickedOfThreeGivesOneRowInEachListWithItsSerialAndIdleMode) {
   rig->plug("SER-A");
   rig->plug("SER-B");
