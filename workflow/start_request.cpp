@@ -18,23 +18,32 @@ void UpdateWorkflow::App_StartButton_Handler() {
   }
   UpdateView& view = services_.view;
   const int entries = std::min(view.printerChecklistCount(), device::MaxPrinterDevices);
+  TickedEntries tickedEntries{};
   std::int32_t ticked = 0;
   for (int entry = 0; entry < entries; ++entry) {
-    ticked += view.isPrinterChecklistEntryTicked(entry) ? 1 : 0;
+    tickedEntries[entry] = view.isPrinterChecklistEntryTicked(entry);
+    ticked += tickedEntries[entry] ? 1 : 0;
+  }
+  const bool somethingToUpdate = entries > 0 && ticked > 0;
+  std::u16string imageProblem;
+  const bool imageReady = !somethingToUpdate || services_.firmware.firmwareImageReady(imageProblem);
+  if (somethingToUpdate && imageReady) {
+    // The taking-part printers are fixed here: a device notice handled in the pump below must
+    // not re-list and drop the ticks the run was started with.
+    g_BlockUsbEnumeration = 1;
   }
   view.setWaitCursor(true);
   view.setStepLabel(u"");
   view.pump();
 
-  std::u16string imageProblem;
-  if (entries > 0 && ticked > 0 && !services_.firmware.firmwareImageReady(imageProblem)) {
-    // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
-    services_.messages.App_ShowUIMessage_Handler(ui::kPlainMessage, imageProblem, 0, 0);
-  } else if (entries > 0 && ticked > 0) {
-    performRun(entries, ticked);
-  } else {
+  if (!somethingToUpdate) {
     services_.messages.App_ShowUIMessage_Handler(
         ui::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0, 0);
+  } else if (!imageReady) {
+    // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
+    services_.messages.App_ShowUIMessage_Handler(ui::kPlainMessage, imageProblem, 0, 0);
+  } else {
+    performRun(entries, tickedEntries, ticked);
   }
 
   view.setActivityIndicatorEnabled(false);
@@ -46,10 +55,11 @@ void UpdateWorkflow::App_StartButton_Handler() {
 
 // Preparation and step 1 catch nothing themselves: an error there ends the run without a result.
 // Steps 2 and 3 and the flash listing catch their own.
-void UpdateWorkflow::performRun(int entries, std::int32_t ticked) {
+void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
+                                std::int32_t ticked) {
   runInProgress_ = true;
   try {
-    prepareRun(entries);
+    prepareRun(entries, tickedEntries);
     App_SetPrintersInFlashMode();
     services_.device.platform().sleep(kFlashListingPauseMs);
     App_EnumerateSupportedPrintersInFlashMode();
@@ -63,7 +73,7 @@ void UpdateWorkflow::performRun(int entries, std::int32_t ticked) {
   runFinished_ = true;
 }
 
-void UpdateWorkflow::prepareRun(int entries) {
+void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries) {
   UpdateView& view = services_.view;
   view.setActivityIndicatorEnabled(true);
   view.setCaptionCloseEnabled(false);
@@ -76,7 +86,7 @@ void UpdateWorkflow::prepareRun(int entries) {
   auto& idle = gVUZPrinterInfo.idlePrinters;
   std::vector<std::u16string> statusRows;
   for (int slot = 0; slot < entries; ++slot) {
-    if (!view.isPrinterChecklistEntryTicked(slot)) {
+    if (!tickedEntries[slot]) {
       idle.selected[slot] = 0;
       continue;
     }

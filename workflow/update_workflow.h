@@ -3,6 +3,7 @@
 // Every public method runs on the window thread.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <exception>
@@ -68,8 +69,9 @@ class UpdateWorkflow {
 
  private:
   // The run around the three steps; errors of preparation and step 1 end it.
-  void performRun(int entries, std::int32_t ticked);
-  void prepareRun(int entries);
+  using TickedEntries = std::array<bool, device::MaxPrinterDevices>;
+  void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);
+  void prepareRun(int entries, const TickedEntries& tickedEntries);
   void showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated);
 
   // Rows of the progress page and the texts they show.

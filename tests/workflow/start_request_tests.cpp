@@ -89,6 +89,22 @@ TEST_F(StartRequest, WithoutAnImageToSendRefusesBeforeAnyPrinterIsSwitched) {
   EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 0);
 }
 
+TEST_F(StartRequest, ADeviceNoticeDuringTheFirstPumpKeepsTheTicksTheRunWasStartedWith) {
+  const auto first = rig->plug("ONE001");
+  const auto second = rig->plug("TWO002");
+  rig->listPrinters();
+  rig->plug("LATE03");  // its notice waits for the pump inside START
+  ASSERT_GT(rig->pendingNotices(), 0);
+  rig->startWith({1});
+
+  EXPECT_THAT(rig->view.printerRows, ElementsAre(u"TWO002"));
+  ASSERT_EQ(results().size(), 1U);
+  EXPECT_EQ(results()[0].text, text::kAllUpdated);
+  EXPECT_EQ(rig->bus.image(second).bytes, rig->imageBytes());
+  EXPECT_TRUE(rig->bus.commandBytes(first).empty());
+  EXPECT_EQ(rig->view.checklist.size(), 2U) << "the late printer is not listed during the run";
+}
+
 TEST_F(StartRequest, OneTickedOfThreeGivesOneRowInEachListWithItsSerialAndIdleMode) {
   rig->plug("SER-A");
   rig->plug("SER-B");
