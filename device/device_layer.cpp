@@ -17,13 +17,17 @@ void PrinterDeviceLayer::Lib_SetUSBDeviceFilePath(int mode, const char16_t* path
   if (mode != 1 || path == nullptr) {
     return;
   }
-  // A path that does not fit is refused, not shortened: a shortened path would name (and open)
-  // a different device, or none.
   const std::u16string_view text = detail::boundedText(path, kSlotChars);
-  if (text.empty() || text.size() >= kSlotChars) {
+  if (text.empty()) {
     return;
   }
   std::fill(std::begin(currentDevicePath_), std::end(currentDevicePath_), u'\0');
+  // A path that does not fit is refused, not shortened: a shortened path would name (and open)
+  // a different device. Nor may the previous printer stay selected, or the caller's next
+  // command would reach it; with no path every operation fails instead.
+  if (text.size() >= kSlotChars) {
+    return;
+  }
   std::copy(text.begin(), text.end(), currentDevicePath_);
 }
 

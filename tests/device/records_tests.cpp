@@ -65,12 +65,15 @@ TEST(CurrentDevicePath, ModeOneSelectsAndEmptyPathKeepsThePrevious) {
   EXPECT_EQ(rig.layer.currentDevicePath(), u"/x");  // nothing of the longer path remains
 }
 
-TEST(CurrentDevicePath, PathThatDoesNotFitIsRefusedNotShortened) {
+TEST(CurrentDevicePath, PathThatDoesNotFitIsRefusedAndSelectsNoPrinter) {
   SimRig rig;
-  rig.layer.Lib_SetUSBDeviceFilePath(1, u"/dev/usb/lp0");
+  const auto printer = rig.bus.plug({});
+  rig.layer.Lib_SetUSBDeviceFilePath(1, rig.bus.normalPath(printer).c_str());
+  ASSERT_EQ(rig.layer.Lib_IsConnectionValid(), 1);
   const std::u16string tooLong(kSlotChars, u'p');
   rig.layer.Lib_SetUSBDeviceFilePath(1, tooLong.c_str());
-  EXPECT_EQ(rig.layer.currentDevicePath(), u"/dev/usb/lp0");
+  EXPECT_EQ(rig.layer.currentDevicePath(), u"") << "not shortened, and not the previous printer";
+  EXPECT_EQ(rig.layer.Lib_IsConnectionValid(), 0);
 
   const std::u16string longest(kSlotChars - 1, u'p');
   rig.layer.Lib_SetUSBDeviceFilePath(1, longest.c_str());
