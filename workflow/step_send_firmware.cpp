@@ -22,7 +22,7 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
         services_.device.Lib_SetUSBDeviceFilePath(1,
                                                   gVUZPrinterInfo.flashPrinters.devicePath[entry]);
         gFhxSendStatus = 0;
-        services_.workers.runAndPump([this, entry] { App_BGWorker_SendFlashFile(entry); });
+        runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
         if (gFhxSendStatus == 1) {
           setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
           ++sent;
@@ -42,6 +42,14 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
     return 0;
   }
   return sent;
+}
+
+void UpdateWorkflow::runPrinterWorker(const std::function<void()>& work) {
+  try {
+    services_.workers.runAndPump(work);
+  } catch (const std::exception& error) {
+    showError(error);
+  }
 }
 
 void UpdateWorkflow::App_BGWorker_SendFlashFile(std::int32_t flashEntry) {

@@ -20,7 +20,7 @@ std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
       if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kStoringAndUpdating && entry >= 0) {
         services_.device.Lib_SetUSBDeviceFilePath(1,
                                                   gVUZPrinterInfo.flashPrinters.devicePath[entry]);
-        services_.workers.runAndPump([this] { App_BGWorker_WaitForFlashUpdateDone(); });
+        runPrinterWorker([this] { App_BGWorker_WaitForFlashUpdateDone(); });
         if (gFlashUpdateStatus != 0) {
           setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);
           ++updated;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -85,6 +86,9 @@ class UpdateWorkflow {
 
   // The workers' shared wait: polls the current device until it is gone or the limit is over.
   void waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds);
+  // Runs one printer's worker of steps 2 and 3. Its failure is that printer's alone: the text is
+  // shown and the result global, reset before, judges the printer as for any other failure.
+  void runPrinterWorker(const std::function<void()>& work);
   void showError(const std::exception& error);
 
   WorkflowServices services_;

@@ -68,6 +68,9 @@ void FakeView::replaceStatusRow(int row, const std::u16string& text) {
   statusRows[row] = text;
   selectedStatusRows.erase(row);
   record(ViewEvent::Kind::StatusRowReplaced, row, text);
+  if (onStatusRow) {
+    onStatusRow(row, text);
+  }
 }
 
 void FakeView::setRowSelected(int row, bool selected) {

@@ -83,8 +83,9 @@ class FakeView final : public workflow::UpdateView {
 
   std::vector<ViewEvent> log;
   int pumpCount = 0;
-  std::function<void()> onPump;          // what pending window messages do
-  std::function<std::uint64_t()> clock;  // stamps the log
+  std::function<void()> onPump;  // what pending window messages do
+  std::function<void(int row, const std::u16string& text)> onStatusRow;  // after a replacement
+  std::function<std::uint64_t()> clock;                                  // stamps the log
 
  private:
   void record(ViewEvent::Kind kind, int row = -1, std::u16string text = {});

@@ -40,6 +40,31 @@ TEST_F(SendAndWaitSteps, EveryPrinterCompletingGivesTheAllUpdatedResult) {
   EXPECT_TRUE(plainMessages().empty());
 }
 
+// A worker that throws (here: the first printer's flash-mode device cannot be opened any more
+// once it has its image) fails that printer alone; the others still finish and are counted.
+TEST_F(SendAndWaitSteps, AWorkerFailureInTheWaitIsThatPrintersAloneAndItsTextIsShown) {
+  auto stuckScript = rig->printerScript("ERR-1");
+  stuckScript.applyMs.reset();
+  const auto stuck = rig->plug(stuckScript);
+  const auto fine = rig->plug("ERR-2");
+  rig->listPrinters();
+  rig->view.onStatusRow = [&](int row, const std::u16string& text) {
+    if (row == 0 && text == text::kStoring) {
+      rig->platform.throwOnOpen(rig->bus.flashPath(stuck), "Device gone wrong");
+    }
+  };
+  rig->startWith({0, 1});
+
+  EXPECT_EQ(rig->view.statusRows[0], text::kUpdateTimeout);
+  EXPECT_EQ(rig->view.statusRows[1], text::kCompleted);
+  expectWholeImage(fine);
+  ASSERT_EQ(plainMessages().size(), 1U);
+  EXPECT_EQ(plainMessages()[0].text, u"Device gone wrong");
+  ASSERT_EQ(results().size(), 1U);
+  EXPECT_EQ(results()[0].updated, 1) << "the printer that completed still counts";
+  EXPECT_EQ(results()[0].total, 2);
+}
+
 // The first printer comes back in flash mode after the second, so the flash table lists them
 // the other way round; each must still get the image through its own path. The two take the
 // image at different speeds, so the time a row spends sending tells whose device was written.
