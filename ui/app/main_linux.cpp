@@ -6,6 +6,7 @@
 #include "firmware/embedded/program_resources.h"
 #include "platform/linux/linux_platform.h"
 #include "ui/app/app_assembly.h"
+#include "ui/app/real_printer_image.h"
 #include "ui/app/udev_change_watcher.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
   ui::app::installErrorBoxPresenter(*platform);
-  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  std::unique_ptr<firmware::ResourceModule> resources = ui::app::realPrinterImage(
+      firmware::makeProgramResourceModule(), NOBRIX_IMAGE_IS_STAND_IN != 0);
   ui::app::AppAssembly app(*platform, *resources);
 
   // Without a udev monitor the list is still built once at start.
