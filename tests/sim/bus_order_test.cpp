@@ -56,7 +56,8 @@ TEST(SimBusOrder, SeveralPrintersSwitchIndependently) {
   std::vector<PrinterId> ids;
   for (int i = 0; i < 3; ++i) {
     PrinterScript script;
-    script.serial = "P" + std::to_string(i);
+    script.serial = "P";
+    *script.serial += std::to_string(i);
     ids.push_back(bus.plug(script));
   }
   testing::sendFlashSwitch(bus, bus.normalPath(ids[2]));

@@ -69,7 +69,7 @@ TEST(SimDeviceId, OptionalFieldsCanBeLeftOut) {
 
 TEST(SimDeviceId, RawIdReplacesTheComposedOneAndUnreadableIdFails) {
   PrinterScript raw;
-  raw.rawDeviceId = "S:0000000000000000;MDL:LRX5303;";
+  raw.rawDeviceId = std::string("S:0000000000000000;MDL:LRX5303;");
   EXPECT_EQ(idOf(raw), "S:0000000000000000;MDL:LRX5303;");
 
   PrinterScript unreadable;
