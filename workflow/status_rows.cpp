@@ -54,15 +54,25 @@ int UpdateWorkflow::slotOfRow(int row) const {
 
 // The first flash entry of the run whose serial number equals the row's text. The text passes
 // through a slot-sized buffer, so at most 255 code units take part in the comparison.
+// A flash entry serves one row only: rows that share a serial number (or have none) take the
+// matching entries in turn. Otherwise both rows would reach the same printer, which would get
+// the image twice while the other got none, and the run would still count both as updated.
 int UpdateWorkflow::flashEntryOfRow(int row) const {
   device::TextSlot rowText{};
   device::copyToSlot(rowText, services_.view.printerRowText(row));
+  const std::u16string_view serial = device::slotText(rowText);
+  int earlierRowsWithSerial = 0;
+  for (int earlier = 0; earlier < row; ++earlier) {
+    device::TextSlot earlierText{};
+    device::copyToSlot(earlierText, services_.view.printerRowText(earlier));
+    earlierRowsWithSerial += device::slotText(earlierText) == serial ? 1 : 0;
+  }
   const auto& flash = gVUZPrinterInfo.flashPrinters;
   const int count =
       flash.deviceCount < device::MaxPrinterDevices ? flash.deviceCount : device::MaxPrinterDevices;
   for (int entry = 0; entry < count; ++entry) {
-    if (flash.selected[entry] == 1 &&
-        device::slotText(flash.serialNumber[entry]) == device::slotText(rowText)) {
+    if (flash.selected[entry] == 1 && device::slotText(flash.serialNumber[entry]) == serial &&
+        earlierRowsWithSerial-- == 0) {
       return entry;
     }
   }

@@ -1,5 +1,8 @@
 // Steps 2 and 3: the image goes to each printer through its own flash-mode path, matched by
 // serial number; then each printer is waited for until it leaves the bus, at most 180 s.
+#include <optional>
+#include <string>
+
 #include "firmware/embedded/program_resources.h"
 #include "firmware/firmware_transfer.h"
 #include "tests/workflow/workflow_fixture.h"
@@ -63,6 +66,43 @@ TEST_F(SendAndWaitSteps, AWorkerFailureInTheWaitIsThatPrintersAloneAndItsTextIsS
   ASSERT_EQ(results().size(), 1U);
   EXPECT_EQ(results()[0].updated, 1) << "the printer that completed still counts";
   EXPECT_EQ(results()[0].total, 2);
+}
+
+// Two printers that report the same serial number (or none) cannot be told apart; each must
+// still get the image once, never one of them twice while the other gets nothing.
+TEST_F(SendAndWaitSteps, PrintersSharingASerialNumberEachGetTheImageOnce) {
+  for (const std::optional<std::string>& serial :
+       {std::optional<std::string>{"DUP"}, std::optional<std::string>{}}) {
+    remakeRig({});
+    auto script = rig->printerScript("unused");
+    script.serial = serial;
+    const auto a = rig->plug(script);
+    const auto b = rig->plug(script);
+    rig->listPrinters();
+    rig->startWith({0, 1});
+
+    expectWholeImage(a);
+    expectWholeImage(b);
+    ASSERT_EQ(results().size(), 1U);
+    EXPECT_EQ(results()[0].updated, 2);
+  }
+}
+
+// Of two printers sharing a serial number only one comes back in flash mode: one row is updated,
+// the other is not connected, and the result says so.
+TEST_F(SendAndWaitSteps, ASharedSerialNumberDoesNotHideAPrinterThatNeverReturned) {
+  auto script = rig->printerScript("TWIN");
+  const auto back = rig->plug(script);
+  script.reappearAfterMs.reset();
+  rig->plug(script);
+  rig->listPrinters();
+  rig->startWith({0, 1});
+
+  expectWholeImage(back);
+  EXPECT_EQ(rig->view.statusHistory(1)[3], text::kNotConnected);
+  ASSERT_EQ(results().size(), 1U);
+  EXPECT_EQ(results()[0].text, text::kSomeUpdated);
+  EXPECT_EQ(results()[0].updated, 1);
 }
 
 // The first printer comes back in flash mode after the second, so the flash table lists them
