@@ -29,26 +29,44 @@ class Win32Resources final : public ResourceModule {
     return ModuleHandle{module};
   }
 
-  // Only type and id name the resource; the default language lookup applies.
+  // Only type and id name the resource; the default language lookup applies. A null module is
+  // refused here because FindResourceW, LoadResource and SizeofResource would take it to mean
+  // the executable itself, and a null handle means "not obtained".
   ResourceEntry find(ModuleHandle module, std::uint16_t id, std::uint16_t type) override {
+    if (!module) {
+      return {};
+    }
     return ResourceEntry{
         FindResourceW(asModule(module), MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type))};
   }
 
   LoadedResource load(ModuleHandle module, ResourceEntry entry) override {
+    if (!module || !entry) {
+      return {};
+    }
     return LoadedResource{LoadResource(asModule(module), asEntry(entry))};
   }
 
   std::size_t size(ModuleHandle module, ResourceEntry entry) override {
+    if (!module || !entry) {
+      return 0;
+    }
     return SizeofResource(asModule(module), asEntry(entry));
   }
 
   const std::uint8_t* lock(LoadedResource loaded) override {
+    if (!loaded) {
+      return nullptr;
+    }
     return static_cast<const std::uint8_t*>(LockResource(asLoaded(loaded)));
   }
 
   // Obsolete on 32- and 64-bit Windows, but kept as the pairing call of LoadResource.
-  void free(LoadedResource loaded) override { FreeResource(asLoaded(loaded)); }
+  void free(LoadedResource loaded) override {
+    if (loaded) {
+      FreeResource(asLoaded(loaded));
+    }
+  }
 };
 
 }  // namespace
