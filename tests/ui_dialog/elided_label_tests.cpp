@@ -2,7 +2,7 @@
 // text is taller than the label.
 #include <gtest/gtest.h>
 
-#include "ui/dialog/elided_label.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui {
 namespace {

@@ -12,11 +12,11 @@
 
 #include "nobrix/build_constants.h"
 #include "platform/text_encoding.h"
-#include "ui/app/eliding_label.h"
 #include "ui/app/window_style.h"
 #include "ui/l10n/branding.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui::app {
 

@@ -28,13 +28,14 @@ class QPushButton;
 class QStackedWidget;
 class QVBoxLayout;
 
+namespace nobrix::ui {
+class ElidedLabel;
+}
 namespace nobrix::ui::images {
 class ActivityAnimator;
 }
 
 namespace nobrix::ui::app {
-
-class ElidingLabel;
 
 // The built-in firmware check: 1 with the build identifier in `buildId`, or 0 after the reason
 // has been shown to the user.
@@ -153,7 +154,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QLabel* SupportedPrinterLabel = nullptr;
   QListWidget* SupportedPrinterCheckedListBox = nullptr;
   QLabel* WarningPicBox = nullptr;
-  ElidingLabel* ConnectionWarningLabel = nullptr;
+  ElidedLabel* ConnectionWarningLabel = nullptr;
   QStackedWidget* MainTabControl = nullptr;
   QWidget* StartTabPage = nullptr;
   QWidget* ProgressTabPage = nullptr;
@@ -164,7 +165,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QLabel* VUZStatusLabel = nullptr;
   QListWidget* VUZPrinterListBox = nullptr;
   QListWidget* VUZStatusListBox = nullptr;
-  ElidingLabel* Progress_UpdateStepsLabel = nullptr;
+  ElidedLabel* Progress_UpdateStepsLabel = nullptr;
   QPushButton* PrinterStatusButton = nullptr;
   QPushButton* AppCloseButton = nullptr;
   QLabel* CopyrightLabel = nullptr;

@@ -9,9 +9,9 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "ui/app/eliding_label.h"
 #include "ui/app/form1.h"
 #include "ui/app/window_style.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui::app {
 
@@ -204,8 +204,7 @@ void Form1::buildConnectionWarning(QVBoxLayout& stack) {
   WarningPicBox->setAlignment(Qt::AlignCenter);
   stack.addWidget(WarningPicBox);
 
-  ConnectionWarningLabel = named(new ElidingLabel, QStringLiteral("ConnectionWarningLabel"));
-  ConnectionWarningLabel->setWrapping(true);
+  ConnectionWarningLabel = named(new ElidedLabel, QStringLiteral("ConnectionWarningLabel"));
   ConnectionWarningLabel->setFixedHeight(px(94));
   ConnectionWarningLabel->setFont(style::font(10, style::Face::Semibold, true));
   ConnectionWarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -282,7 +281,8 @@ QWidget* Form1::buildProgressFooter() {
   cells->setContentsMargins(1, 1, 1, 1);
   cells->setSpacing(0);
   cells->addStretch(18577);
-  Progress_UpdateStepsLabel = named(new ElidingLabel, QStringLiteral("Progress_UpdateStepsLabel"));
+  Progress_UpdateStepsLabel = named(new ElidedLabel, QStringLiteral("Progress_UpdateStepsLabel"));
+  Progress_UpdateStepsLabel->setWordWrap(false);
   Progress_UpdateStepsLabel->setFont(style::font(12));
   Progress_UpdateStepsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Progress_UpdateStepsLabel->setStyleSheet(

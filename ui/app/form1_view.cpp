@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "ui/app/eliding_label.h"
 #include "ui/app/form1.h"
 #include "ui/resources/activity_animator.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui::app {
 

@@ -9,9 +9,9 @@
 #include <QStackedWidget>
 #include <QTimer>
 
-#include "ui/dialog/elided_label.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui {
 namespace {

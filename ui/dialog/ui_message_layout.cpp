@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog/dialog_style.h"
-#include "ui/dialog/elided_label.h"
 #include "ui/dialog/ui_message.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
+#include "ui/widgets/elided_label.h"
 
 namespace nobrix::ui {
 namespace {

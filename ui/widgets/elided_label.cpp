@@ -1,12 +1,19 @@
 // Texts arrive with Windows line breaks (CR LF); a lone CR would otherwise be drawn as a box
 // or ignored depending on the font, so paragraphs are split on LF and every CR is dropped.
-#include "ui/dialog/elided_label.h"
+// Lines are laid out with QTextLayout, so wrapping follows the same break rules as QLabel's own.
+#include "ui/widgets/elided_label.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace nobrix::ui {
 namespace {
+
+// Wide enough for any paragraph on one line: the label elides it instead of wrapping.
+constexpr int kUnwrappedLineWidth = 1'000'000;
 
 struct WrappedLine {
   QString text;
@@ -54,22 +61,32 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
   setWordWrap(true);
 }
 
+QSize ElidedLabel::minimumSizeHint() const {
+  // The text is elided rather than given room, so a long text never widens the layout.
+  return {0, fontMetrics().height()};
+}
+
+QRect ElidedLabel::textArea() const {
+  return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+}
+
 QStringList ElidedLabel::visibleLines() const {
-  const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+  const QRect area = textArea();
   const QFontMetrics metrics(font());
-  const int maxLines = std::max(1, area.height() / metrics.lineSpacing());
+  const int maxLines = std::max(1, area.height() / std::max(1, metrics.lineSpacing()));
+  const int lineWidth = wordWrap() ? area.width() : kUnwrappedLineWidth;
   QString plain = text();
   plain.remove(QLatin1Char('\r'));
 
   QStringList shown;
   QString lastLineRest;
   for (const QString& paragraph : plain.split(QLatin1Char('\n'))) {
-    for (const WrappedLine& line : wrapParagraph(paragraph, font(), area.width())) {
+    for (const WrappedLine& line : wrapParagraph(paragraph, font(), lineWidth)) {
       if (shown.size() == maxLines) {
         shown.back() = withEllipsis(lastLineRest, metrics, area.width());
         return shown;
       }
-      shown.append(line.text);
+      shown.append(metrics.elidedText(line.text, Qt::ElideRight, area.width()));
       lastLineRest = line.restOfParagraph;
     }
   }
@@ -78,21 +95,28 @@ QStringList ElidedLabel::visibleLines() const {
 
 void ElidedLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  // A style sheet's background and border are drawn as for any styled widget.
+  QStyleOption option;
+  option.initFrom(this);
+  style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
   drawFrame(&painter);
-  const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+
+  const QRect area = textArea();
   const QStringList lines = visibleLines();
   const int lineSpacing = QFontMetrics(font()).lineSpacing();
   const int textHeight = static_cast<int>(lines.size()) * lineSpacing;
   int top = area.top();
   if (alignment() & Qt::AlignVCenter) {
-    top += std::max(0, (area.height() - textHeight) / 2);
+    top += (area.height() - textHeight) / 2;
   } else if (alignment() & Qt::AlignBottom) {
-    top += std::max(0, area.height() - textHeight);
+    top += area.height() - textHeight;
   }
-  painter.setPen(palette().color(foregroundRole()));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+  const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
   for (const QString& line : lines) {
     painter.drawText(QRect(area.left(), top, area.width(), lineSpacing),
-                     Qt::AlignLeft | Qt::AlignVCenter, line);
+                     static_cast<int>(horizontal | Qt::AlignVCenter), line);
     top += lineSpacing;
   }
 }
