@@ -43,5 +43,24 @@ TEST(ElidedLabel, TextThatFitsHasNoEllipsis) {
   EXPECT_EQ(label.visibleLines(), (QStringList{"one", "two"}));
 }
 
+TEST(ElidedLabel, WithoutWordWrapAParagraphStaysOnOneLineAndEndsInAnEllipsis) {
+  ElidedLabel label;
+  label.setWordWrap(false);
+  label.setMargin(0);
+  const QFontMetrics metrics(label.font());
+  label.setFixedSize(metrics.horizontalAdvance(QStringLiteral("wordy wordy")), 200);
+  label.setText(QStringLiteral("wordy wordy wordy wordy"));
+  const QStringList lines = label.visibleLines();
+  ASSERT_EQ(lines.size(), 1);
+  EXPECT_TRUE(lines[0].endsWith(QChar(0x2026))) << lines[0].toStdString();
+  EXPECT_LE(metrics.horizontalAdvance(lines[0]), label.width());
+}
+
+TEST(ElidedLabel, LongTextDoesNotWidenTheLayout) {
+  ElidedLabel label;
+  label.setText(QString(200, QLatin1Char('x')));
+  EXPECT_EQ(label.minimumSizeHint().width(), 0);
+}
+
 }  // namespace
 }  // namespace nobrix::ui
