@@ -12,15 +12,15 @@
 
 #include "nobrix/build_constants.h"
 #include "platform/text_encoding.h"
-#include "ui/app/window_style.h"
 #include "ui/l10n/branding.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/look.h"
 
 namespace nobrix::ui::app {
 
-using style::px;
+using look::dip;
 
 namespace {
 
@@ -45,7 +45,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
   setWindowTitle(QStringLiteral("Salvenor-Nobrix Firmware Download Utility"));
   VUZProductNameLabel->setText(productName() + QStringLiteral(" FIRMWARE DOWNLOAD UTILITY"));
   activity_ = new images::ActivityAnimator(
-      QSize(px(60), px(50)),
+      QSize(dip(60), dip(50)),
       [this](const QPixmap& frame) {
         // The same picture when disabled: a resting indicator is still, not greyed out.
         QIcon icon(frame);
@@ -200,13 +200,13 @@ void Form1::refreshPictures() {
   if (!LangButton->icon().isNull()) {
     showFlag(services_.language.index());
   }
-  const QSize glyph(px(45), px(45));
+  const QSize glyph(dip(45), dip(45));
   MinimizeButton->setIcon(QIcon(images::pixmap(QStringLiteral("Minimize.png"), glyph, ratio)));
   CloseButton->setIcon(QIcon(images::pixmap(QStringLiteral("Close.png"), glyph, ratio)));
   MinimizeButton->setIconSize(glyph);
   CloseButton->setIconSize(glyph);
   WarningPicBox->setPixmap(
-      images::pixmap(QStringLiteral("Warning.png"), QSize(px(35), px(35)), ratio));
+      images::pixmap(QStringLiteral("Warning.png"), QSize(dip(35), dip(35)), ratio));
   activity_->setDevicePixelRatio(ratio);
 }
 

@@ -1,6 +1,6 @@
 // The main window's control tree: caption row, printer pane, the two right-hand pages and the
 // legal line, with the sizes, colours and fonts of the window's design (at two thirds, see
-// style::px). Pages are switched by code only, so they sit in stacked widgets without tabs.
+// look::dip). Pages are switched by code only, so they sit in stacked widgets without tabs.
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,10 +12,11 @@
 #include "ui/app/form1.h"
 #include "ui/app/window_style.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/look.h"
 
 namespace nobrix::ui::app {
 
-using style::px;
+using look::dip;
 
 namespace {
 
@@ -29,13 +30,13 @@ QWidget* panel(const QString& name, const QColor& background) {
   auto* widget = named(new QWidget, name);
   widget->setAttribute(Qt::WA_StyledBackground);
   widget->setStyleSheet(
-      QStringLiteral("#%1 { background-color: %2; }").arg(name, style::rgb(background)));
+      QStringLiteral("#%1 { background-color: %2; }").arg(name, look::rgb(background)));
   return widget;
 }
 
 QListWidget* progressList(const QString& name) {
   auto* list = named(new QListWidget, name);
-  list->setFont(style::font(11));
+  list->setFont(look::font(11));
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setSelectionMode(QAbstractItemView::MultiSelection);
   list->setFocusPolicy(Qt::NoFocus);
@@ -46,9 +47,9 @@ QListWidget* progressList(const QString& name) {
                                      " margin: 0px; color: black; }"
                                      "#%1::item:selected { padding: 0px 4px; border: 0px;"
                                      " margin: 0px; background: %4; color: white; }")
-                          .arg(name, style::rgb(style::kLightGray))
-                          .arg(px(30))
-                          .arg(style::rgb(style::kHoverBlue)));
+                          .arg(name, look::rgb(style::kLightGray))
+                          .arg(dip(30))
+                          .arg(look::rgb(look::kHoverBlue)));
   return list;
 }
 
@@ -58,14 +59,14 @@ void Form1::buildControlTree() {
   setObjectName(QStringLiteral("Form1"));
   setAttribute(Qt::WA_StyledBackground);
   setStyleSheet(
-      QStringLiteral("#Form1 { background-color: %1; }").arg(style::rgb(style::kFrameBlue)));
-  setFont(style::font(12));
+      QStringLiteral("#Form1 { background-color: %1; }").arg(look::rgb(look::kFrameBlue)));
+  setFont(look::font(12));
 
   auto* outer = new QVBoxLayout(this);
-  outer->setContentsMargins(px(6), px(6), px(6), px(6));
+  outer->setContentsMargins(dip(6), dip(6), dip(6), dip(6));
   // Never smaller than designed; larger if the texts of a language need it.
   outer->setSizeConstraint(QLayout::SetMinimumSize);
-  MainTableLayoutPanel = panel(QStringLiteral("MainTableLayoutPanel"), style::kCaptionGreyBlue);
+  MainTableLayoutPanel = panel(QStringLiteral("MainTableLayoutPanel"), look::kCaptionGreyBlue);
   outer->addWidget(MainTableLayoutPanel);
 
   auto* rows = new QVBoxLayout(MainTableLayoutPanel);
@@ -76,16 +77,16 @@ void Form1::buildControlTree() {
   rows->addWidget(buildMenuPanel(), 1);
 
   CopyrightLabel = named(new QLabel, QStringLiteral("CopyrightLabel"));
-  CopyrightLabel->setFont(style::font(10));
+  CopyrightLabel->setFont(look::font(10));
   CopyrightLabel->setAlignment(Qt::AlignCenter);
-  CopyrightLabel->setFixedHeight(px(34));
+  CopyrightLabel->setFixedHeight(dip(34));
   CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
   rows->addWidget(CopyrightLabel);
-  setMinimumSize(px(1361), px(624));
+  setMinimumSize(dip(1361), dip(624));
 }
 
 QWidget* Form1::buildMenuPanel() {
-  auto* menu = panel(QStringLiteral("MenuTabLayoutPanel"), style::kCaptionGreyBlue);
+  auto* menu = panel(QStringLiteral("MenuTabLayoutPanel"), look::kCaptionGreyBlue);
   auto* columns = new QHBoxLayout(menu);
   columns->setContentsMargins(0, 0, 0, 0);
   columns->setSpacing(0);
@@ -102,19 +103,19 @@ QWidget* Form1::buildMenuPanel() {
 }
 
 QWidget* Form1::buildCaptionRow() {
-  auto* row = panel(QStringLiteral("CaptionTableLayoutPanel"), style::kCaptionGreyBlue);
-  row->setFixedHeight(px(45));
+  auto* row = panel(QStringLiteral("CaptionTableLayoutPanel"), look::kCaptionGreyBlue);
+  row->setFixedHeight(dip(45));
   auto* cells = new QHBoxLayout(row);
   cells->setContentsMargins(0, 0, 0, 0);
   cells->setSpacing(0);
 
   MfgIconPicBox = named(new QLabel, QStringLiteral("MfgIconPicBox"));
-  MfgIconPicBox->setFixedSize(px(45), px(45));
+  MfgIconPicBox->setFixedSize(dip(45), dip(45));
   MfgIconPicBox->setAlignment(Qt::AlignCenter);
   cells->addWidget(MfgIconPicBox);
 
   VUZProductNameLabel = named(new QLabel, QStringLiteral("VUZProductNameLabel"));
-  VUZProductNameLabel->setFont(style::font(11, style::Face::Semibold, true));
+  VUZProductNameLabel->setFont(look::font(11, look::Face::Semibold, true));
   VUZProductNameLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   VUZProductNameLabel->setStyleSheet(
       QStringLiteral("#VUZProductNameLabel { color: black; padding-left: 3px; }"));
@@ -123,17 +124,17 @@ QWidget* Form1::buildCaptionRow() {
   cells->addWidget(VUZProductNameLabel, 1);
 
   LangButton = buildCaptionButton(QStringLiteral("LangButton"), style::kLangHover);
-  LangButton->setFixedSize(px(67), px(45));
+  LangButton->setFixedSize(dip(67), dip(45));
   cells->addWidget(LangButton);
-  cells->addSpacing(px(8));
+  cells->addSpacing(dip(8));
   MinimizeButton = buildCaptionButton(QStringLiteral("MinimizeButton"), style::kCaptionButtonHover);
   CloseButton = buildCaptionButton(QStringLiteral("CloseButton"), style::kCaptionButtonHover);
   for (auto [button, column] :
-       {std::pair{MinimizeButton, px(53)}, std::pair{CloseButton, px(50)}}) {
+       {std::pair{MinimizeButton, dip(53)}, std::pair{CloseButton, dip(50)}}) {
     auto* cell = new QWidget;
-    cell->setFixedSize(column, px(45));
+    cell->setFixedSize(column, dip(45));
     button->setParent(cell);
-    button->setGeometry(0, 0, px(47), px(45));
+    button->setGeometry(0, 0, dip(47), dip(45));
     cells->addWidget(cell);
   }
   return row;
@@ -143,34 +144,34 @@ QPushButton* Form1::buildCaptionButton(const QString& name, const QColor& hover)
   auto* button = named(new QPushButton, name);
   button->setFlat(true);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setStyleSheet(style::flatButtonSheet(
-      name, {style::kCaptionGreyBlue, hover, style::kCaptionGreyBlue, Qt::black}));
+  button->setStyleSheet(look::flatButtonSheet(
+      name, {look::kCaptionGreyBlue, hover, look::kCaptionGreyBlue, Qt::black}));
   return button;
 }
 
 QPushButton* Form1::buildWideButton(const QString& name) {
   auto* button = named(new QPushButton, name);
   button->setFlat(true);
-  button->setFixedHeight(px(67));
-  button->setFont(style::font(14, style::Face::Regular, true));
-  button->setStyleSheet(style::flatButtonSheet(
-      name, {style::kHeaderDarkBlue, style::kHoverBlue, style::kHeaderDarkBlue, Qt::white}));
+  button->setFixedHeight(dip(67));
+  button->setFont(look::font(14, look::Face::Regular, true));
+  button->setStyleSheet(
+      look::flatButtonSheet(name, {look::kDarkBlue, look::kHoverBlue, look::kDarkBlue, Qt::white}));
   return button;
 }
 
 QLabel* Form1::buildHeaderLabel(const QString& name, Qt::Alignment alignment) {
   auto* label = named(new QLabel, name);
-  label->setFont(style::font(10, style::Face::Regular, true, true));
+  label->setFont(look::font(10, look::Face::Regular, true, true));
   label->setAlignment(alignment);
   label->setStyleSheet(style::headerLabelSheet(name));
   return label;
 }
 
 QWidget* Form1::buildSelectionPane() {
-  auto* page = panel(QStringLiteral("SelectionTabPage"), style::kSteelBlue);
+  auto* page = panel(QStringLiteral("SelectionTabPage"), look::kSteelBlue);
   auto* pageLayout = new QVBoxLayout(page);
-  pageLayout->setContentsMargins(px(3), px(3), px(3), px(3));
-  auto* mint = panel(QStringLiteral("SelectionPanel"), style::kMintCream);
+  pageLayout->setContentsMargins(dip(3), dip(3), dip(3), dip(3));
+  auto* mint = panel(QStringLiteral("SelectionPanel"), look::kMintCream);
   pageLayout->addWidget(mint);
 
   auto* stack = new QVBoxLayout(mint);
@@ -178,21 +179,21 @@ QWidget* Form1::buildSelectionPane() {
   stack->setSpacing(0);
   SupportedPrinterLabel =
       buildHeaderLabel(QStringLiteral("SupportedPrinterLabel"), Qt::AlignLeft | Qt::AlignTop);
-  SupportedPrinterLabel->setFixedHeight(px(39));
+  SupportedPrinterLabel->setFixedHeight(dip(39));
   stack->addWidget(SupportedPrinterLabel);
 
   SupportedPrinterCheckedListBox =
       named(new QListWidget, QStringLiteral("SupportedPrinterCheckedListBox"));
-  SupportedPrinterCheckedListBox->setFont(style::font(11));
+  SupportedPrinterCheckedListBox->setFont(look::font(11));
   SupportedPrinterCheckedListBox->setFrameShape(QFrame::NoFrame);
   SupportedPrinterCheckedListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   SupportedPrinterCheckedListBox->setStyleSheet(
       QStringLiteral("#SupportedPrinterCheckedListBox { background: %1; color: black; }"
                      "#SupportedPrinterCheckedListBox:disabled { color: rgb(110, 110, 110); }"
                      "#SupportedPrinterCheckedListBox::item { padding: 3px 2px; border: 0px; }")
-          .arg(style::rgb(style::kMintCream)));
+          .arg(look::rgb(look::kMintCream)));
   stack->addWidget(SupportedPrinterCheckedListBox, 1);
-  stack->addSpacing(px(10));
+  stack->addSpacing(dip(10));
 
   buildConnectionWarning(*stack);
   return page;
@@ -200,18 +201,18 @@ QWidget* Form1::buildSelectionPane() {
 
 void Form1::buildConnectionWarning(QVBoxLayout& stack) {
   WarningPicBox = named(new QLabel, QStringLiteral("WarningPicBox"));
-  WarningPicBox->setFixedHeight(px(35));
+  WarningPicBox->setFixedHeight(dip(35));
   WarningPicBox->setAlignment(Qt::AlignCenter);
   stack.addWidget(WarningPicBox);
 
   ConnectionWarningLabel = named(new ElidedLabel, QStringLiteral("ConnectionWarningLabel"));
-  ConnectionWarningLabel->setFixedHeight(px(94));
-  ConnectionWarningLabel->setFont(style::font(10, style::Face::Semibold, true));
+  ConnectionWarningLabel->setFixedHeight(dip(94));
+  ConnectionWarningLabel->setFont(look::font(10, look::Face::Semibold, true));
   ConnectionWarningLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ConnectionWarningLabel->setStyleSheet(
       QStringLiteral("#ConnectionWarningLabel { background: %1; color: red; "
                      "border: 1px solid black; padding: 2px; }")
-          .arg(style::rgb(style::kWarningBackground)));
+          .arg(look::rgb(style::kWarningBackground)));
   stack.addWidget(ConnectionWarningLabel);
 }
 
@@ -222,11 +223,11 @@ QWidget* Form1::buildStartPage() {
   stack->setSpacing(0);
   InstructionCaptionLabel =
       buildHeaderLabel(QStringLiteral("InstructionCaptionLabel"), Qt::AlignLeft | Qt::AlignTop);
-  InstructionCaptionLabel->setFixedHeight(px(39));
+  InstructionCaptionLabel->setFixedHeight(dip(39));
   stack->addWidget(InstructionCaptionLabel);
 
   InstructionsLabel = named(new QLabel, QStringLiteral("InstructionsLabel"));
-  InstructionsLabel->setFont(style::font(11));
+  InstructionsLabel->setFont(look::font(11));
   InstructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   InstructionsLabel->setWordWrap(true);
   InstructionsLabel->setStyleSheet(
@@ -260,8 +261,8 @@ QWidget* Form1::buildProgressLists() {
       buildHeaderLabel(QStringLiteral("PrinterSerialNumLabel"), Qt::AlignLeft | Qt::AlignVCenter);
   VUZStatusLabel =
       buildHeaderLabel(QStringLiteral("VUZStatusLabel"), Qt::AlignLeft | Qt::AlignVCenter);
-  PrinterSerialNumLabel->setFixedHeight(px(44));
-  VUZStatusLabel->setFixedHeight(px(44));
+  PrinterSerialNumLabel->setFixedHeight(dip(44));
+  VUZStatusLabel->setFixedHeight(dip(44));
   VUZPrinterListBox = progressList(QStringLiteral("VUZPrinterListBox"));
   VUZStatusListBox = progressList(QStringLiteral("VUZStatusListBox"));
   cells->addWidget(PrinterSerialNumLabel, 0, 0);
@@ -276,14 +277,14 @@ QWidget* Form1::buildProgressLists() {
 
 QWidget* Form1::buildProgressFooter() {
   auto* footer = named(new QWidget, QStringLiteral("Progress_UpdateTabLayoutPanel"));
-  footer->setFixedHeight(px(55));
+  footer->setFixedHeight(dip(55));
   auto* cells = new QHBoxLayout(footer);
   cells->setContentsMargins(1, 1, 1, 1);
   cells->setSpacing(0);
   cells->addStretch(18577);
   Progress_UpdateStepsLabel = named(new ElidedLabel, QStringLiteral("Progress_UpdateStepsLabel"));
   Progress_UpdateStepsLabel->setWordWrap(false);
-  Progress_UpdateStepsLabel->setFont(style::font(12));
+  Progress_UpdateStepsLabel->setFont(look::font(12));
   Progress_UpdateStepsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Progress_UpdateStepsLabel->setStyleSheet(
       QStringLiteral("#Progress_UpdateStepsLabel { color: black; margin: 1px; }"));
@@ -294,10 +295,10 @@ QWidget* Form1::buildProgressFooter() {
   PrinterStatusButton->setFlat(true);
   PrinterStatusButton->setFocusPolicy(Qt::NoFocus);
   PrinterStatusButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-  PrinterStatusButton->setIconSize(QSize(px(60), px(50)));
+  PrinterStatusButton->setIconSize(QSize(dip(60), dip(50)));
   PrinterStatusButton->setStyleSheet(
-      style::flatButtonSheet(PrinterStatusButton->objectName(),
-                             {style::kOrchid, Qt::white, style::kMediumTurquoise, Qt::black}));
+      look::flatButtonSheet(PrinterStatusButton->objectName(),
+                            {look::kOrchid, Qt::white, style::kMediumTurquoise, Qt::black}));
   PrinterStatusButton->setEnabled(false);
   cells->addWidget(PrinterStatusButton, 11339);
   return footer;

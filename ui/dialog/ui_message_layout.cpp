@@ -13,12 +13,12 @@
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/look.h"
 
 namespace nobrix::ui {
 namespace {
 
-using dialog_style::dip;
-using dialog_style::uiFont;
+using look::dip;
 
 constexpr int kTextIndent = 2;  // text does not touch the label's edge
 constexpr int kProgressTickMs = 300;
@@ -31,7 +31,7 @@ Widget* named(Widget* widget, const char* name) {
 
 ElidedLabel* textLabel(const char* name, int pointSize, Qt::Alignment alignment) {
   auto* label = named(new ElidedLabel, name);
-  label->setFont(uiFont(pointSize));
+  label->setFont(look::font(pointSize));
   label->setAlignment(alignment);
   label->setMargin(kTextIndent);
   return label;
@@ -53,7 +53,7 @@ UI_Message::UI_Message(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("UI_Message"));
   setFixedSize(dip(684, 430));
-  setFont(uiFont(12));
+  setFont(look::font(12));
   setStyleSheet(dialog_style::styleSheet());
 
   auto* column = new QVBoxLayout(this);
@@ -65,7 +65,7 @@ UI_Message::UI_Message(QWidget* parent)
   column->addWidget(UI_CaptionLabel);
 
   MainTabControl = named(new QStackedWidget, "MainTabControl");
-  MainTabControl->setFont(uiFont(11));
+  MainTabControl->setFont(look::font(11));
   MainTabControl->setContentsMargins(dip(3), dip(3), dip(3), dip(3));
   MainTabControl->addWidget(buildMessagePage());
   MainTabControl->addWidget(buildResultPage());
@@ -74,7 +74,7 @@ UI_Message::UI_Message(QWidget* parent)
 
   UI_OkButton = named(new QPushButton(QStringLiteral("OK")), "UI_OkButton");
   UI_OkButton->setFixedHeight(dip(54));
-  UI_OkButton->setFont(uiFont(10, true));
+  UI_OkButton->setFont(look::font(10, look::Face::Regular, true));
   UI_OkButton->setFlat(true);
   UI_OkButton->setDefault(true);
   connect(UI_OkButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -93,7 +93,7 @@ void UI_Message::buildCaption() {
   UI_CaptionLabel = named(new QLabel, "UI_CaptionLabel");
   UI_CaptionLabel->setTextFormat(Qt::PlainText);
   UI_CaptionLabel->setFixedHeight(dip(48));
-  UI_CaptionLabel->setFont(uiFont(11, true));
+  UI_CaptionLabel->setFont(look::font(11, look::Face::Regular, true));
   UI_CaptionLabel->setAlignment(Qt::AlignCenter);
 
   // Not part of the layout: the glyph lies over the caption bar's left end.
