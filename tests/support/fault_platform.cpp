@@ -5,7 +5,7 @@
 
 namespace nobrix::testing {
 
-FaultPlatform::FaultPlatform(platform::Platform& inner) : inner_(inner) {
+FaultPlatform::FaultPlatform(platform::Platform& inner) : ForwardingPlatform(inner) {
   setErrorBoxPresenter([this](std::u16string_view, std::u16string_view text) {
     std::lock_guard lock(mutex_);
     errorBoxes_.emplace_back(text);
@@ -23,10 +23,6 @@ std::vector<std::u16string> FaultPlatform::errorBoxes() const {
   return errorBoxes_;
 }
 
-std::vector<std::u16string> FaultPlatform::printerInterfacePaths() {
-  return inner_.printerInterfacePaths();
-}
-
 platform::DeviceHandle FaultPlatform::open(std::u16string_view path, platform::OpenMode mode) {
   {
     std::lock_guard lock(mutex_);
@@ -34,34 +30,7 @@ platform::DeviceHandle FaultPlatform::open(std::u16string_view path, platform::O
       throw std::runtime_error(throwText_);
     }
   }
-  return inner_.open(path, mode);
-}
-
-bool FaultPlatform::queryDeviceId(platform::DeviceHandle handle, char* buffer, std::size_t capacity,
-                                  std::size_t& length) {
-  return inner_.queryDeviceId(handle, buffer, capacity, length);
-}
-
-platform::IoResult FaultPlatform::write(platform::DeviceHandle handle, const std::uint8_t* data,
-                                        std::size_t size) {
-  return inner_.write(handle, data, size);
-}
-
-platform::IoResult FaultPlatform::read(platform::DeviceHandle handle, std::uint8_t* buffer,
-                                       std::size_t capacity) {
-  return inner_.read(handle, buffer, capacity);
-}
-
-void FaultPlatform::close(platform::DeviceHandle handle) {
-  inner_.close(handle);
-}
-
-std::uint32_t FaultPlatform::tickCount() {
-  return inner_.tickCount();
-}
-
-void FaultPlatform::sleep(std::uint32_t milliseconds) {
-  inner_.sleep(milliseconds);
+  return ForwardingPlatform::open(path, mode);
 }
 
 }  // namespace nobrix::testing

@@ -26,30 +26,11 @@ void ensureApplication() {
 
 std::vector<std::u16string> CountingPlatform::printerInterfacePaths() {
   ++enumerations_;
-  auto paths = inner_.printerInterfacePaths();
+  auto paths = ForwardingPlatform::printerInterfacePaths();
   if (duringEnumeration) {
     duringEnumeration();
   }
   return paths;
-}
-
-platform::DeviceHandle CountingPlatform::open(std::u16string_view path, platform::OpenMode mode) {
-  return inner_.open(path, mode);
-}
-
-bool CountingPlatform::queryDeviceId(platform::DeviceHandle handle, char* buffer,
-                                     std::size_t capacity, std::size_t& length) {
-  return inner_.queryDeviceId(handle, buffer, capacity, length);
-}
-
-platform::IoResult CountingPlatform::write(platform::DeviceHandle handle, const std::uint8_t* data,
-                                           std::size_t size) {
-  return inner_.write(handle, data, size);
-}
-
-platform::IoResult CountingPlatform::read(platform::DeviceHandle handle, std::uint8_t* buffer,
-                                          std::size_t capacity) {
-  return inner_.read(handle, buffer, capacity);
 }
 
 namespace {

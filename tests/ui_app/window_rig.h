@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/sim/sim_bus.h"
+#include "tests/support/forwarding_platform.h"
 #include "tests/support/image_resources.h"
 #include "ui/app/app_assembly.h"
 #include "ui/app/sim_bus_driver.h"
@@ -22,27 +23,16 @@ void ensureApplication();
 
 // Passes everything to the bus and counts the enumerations, so tests can count listings. A
 // hook may act in the middle of an enumeration (a notice arriving while a listing runs).
-class CountingPlatform final : public platform::Platform {
+class CountingPlatform final : public nobrix::testing::ForwardingPlatform {
  public:
-  explicit CountingPlatform(platform::Platform& inner) : inner_(inner) {}
+  using ForwardingPlatform::ForwardingPlatform;
 
   int enumerations() const { return enumerations_.load(); }
   std::function<void()> duringEnumeration;
 
   std::vector<std::u16string> printerInterfacePaths() override;
-  platform::DeviceHandle open(std::u16string_view path, platform::OpenMode mode) override;
-  bool queryDeviceId(platform::DeviceHandle handle, char* buffer, std::size_t capacity,
-                     std::size_t& length) override;
-  platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
-                           std::size_t size) override;
-  platform::IoResult read(platform::DeviceHandle handle, std::uint8_t* buffer,
-                          std::size_t capacity) override;
-  void close(platform::DeviceHandle handle) override { inner_.close(handle); }
-  std::uint32_t tickCount() override { return inner_.tickCount(); }
-  void sleep(std::uint32_t milliseconds) override { inner_.sleep(milliseconds); }
 
  private:
-  platform::Platform& inner_;
   std::atomic<int> enumerations_{0};
 };
 
