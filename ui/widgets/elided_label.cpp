@@ -42,7 +42,7 @@ std::vector<WrappedLine> wrapParagraph(const QString& paragraph, const QFont& fo
 // The last visible line when more text follows: cut where the ellipsis fits, and show the
 // ellipsis even when the hidden text starts on a new line.
 QString withEllipsis(const QString& lineToEnd, const QFontMetrics& metrics, int width) {
-  const QString elided = metrics.elidedText(lineToEnd, Qt::ElideRight, width);
+  QString elided = metrics.elidedText(lineToEnd, Qt::ElideRight, width);
   if (elided != lineToEnd) {
     return elided;
   }
