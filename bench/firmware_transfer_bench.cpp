@@ -77,8 +77,9 @@ std::vector<Sink> allSinks() {
                              return SinkSetup{std::make_unique<CountingDevice>(), u"counting"};
                            }},
                           {"simulated_printer", simulatedPrinter}};
-  for (Sink& sink : systemSinks())
+  for (Sink& sink : systemSinks()) {
     sinks.push_back(std::move(sink));
+  }
   return sinks;
 }
 
@@ -112,8 +113,9 @@ bool plainLoop(platform::Platform& device, const std::u16string& path, LinkedIma
     const std::size_t piece = std::min(FirmwareTransfer::kPieceBytes, image.size - offset);
     ok = device.write(handle, image.bytes + offset, piece).bytes == piece;
   }
-  if (handle != platform::kInvalidHandle)
+  if (handle != platform::kInvalidHandle) {
     device.close(handle);
+  }
   return ok;
 }
 
@@ -136,8 +138,9 @@ void runPlainLoop(benchmark::State& state, const Sink& sink) {
   const LinkedImage image = lockLinkedImage(*resources);
   SinkSetup setup = sink.make();
   for (auto _ : state) {
-    if (!plainLoop(*setup.platform, setup.path, image))
+    if (!plainLoop(*setup.platform, setup.path, image)) {
       state.SkipWithError("a write failed");
+    }
   }
   finish(state, image.size);
 }

@@ -17,12 +17,15 @@ constexpr int kStateIdle = 0;
 constexpr int kStateManufacturingMode = 3;
 
 int hexDigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9')
+  if (c >= u'0' && c <= u'9') {
     return c - u'0';
-  if (c >= u'a' && c <= u'f')
+  }
+  if (c >= u'a' && c <= u'f') {
     return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F')
+  }
+  if (c >= u'A' && c <= u'F') {
     return c - u'A' + 10;
+  }
   return -1;
 }
 
@@ -34,8 +37,9 @@ bool isBlank(char16_t c) {
 // optional "0x" before a digit, then digits up to the first non-digit; no digits read as 0.
 int parseHexCode(std::u16string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && isBlank(text[i]))
+  while (i < text.size() && isBlank(text[i])) {
     ++i;
+  }
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
     negative = text[i] == u'-';

@@ -11,14 +11,16 @@ constexpr std::size_t kPrefixSize = 2;
 }
 
 std::string_view deviceIdText(const std::uint8_t* reply, std::size_t replySize) {
-  if (reply == nullptr || replySize < kPrefixSize)
+  if (reply == nullptr || replySize < kPrefixSize) {
     return {};
+  }
   const std::size_t declared = (static_cast<std::size_t>(reply[0]) << 8) | reply[1];
   // Some firmware counts only the text, so the driver copies two bytes less than the ID holds.
   // The bytes after the declared end are not part of the reply and are never looked at.
   const std::size_t end = std::min(declared, replySize);
-  if (end <= kPrefixSize)
+  if (end <= kPrefixSize) {
     return {};
+  }
   const auto* text = reinterpret_cast<const char*>(reply + kPrefixSize);
   const std::size_t available = end - kPrefixSize;
   const void* terminator = std::memchr(text, '\0', available);
@@ -30,12 +32,14 @@ std::string_view deviceIdText(const std::uint8_t* reply, std::size_t replySize) 
 
 std::size_t copyDeviceIdText(const std::uint8_t* reply, std::size_t replySize, char* buffer,
                              std::size_t capacity) {
-  if (buffer == nullptr)
+  if (buffer == nullptr) {
     return 0;
+  }
   const std::string_view text = deviceIdText(reply, replySize);
   const std::size_t length = std::min(text.size(), capacity);
-  if (length > 0)
+  if (length > 0) {
     std::memcpy(buffer, text.data(), length);
+  }
   return length;
 }
 

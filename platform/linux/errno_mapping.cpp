@@ -28,8 +28,9 @@ IoResult failedIo(int error) {
 }
 
 IoResult readOutcomeForErrno(int error) {
-  if (error == EAGAIN || error == EWOULDBLOCK || error == EINTR)
+  if (error == EAGAIN || error == EWOULDBLOCK || error == EINTR) {
     return {true, 0, {}};
+  }
   return failedIo(error);
 }
 

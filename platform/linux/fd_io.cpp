@@ -33,12 +33,15 @@ Wait waitFor(int fd, short events, int timeoutMs) {
   while (true) {
     pollfd entry{fd, events, 0};
     const int ready = ::poll(&entry, 1, remaining);
-    if (ready > 0)
+    if (ready > 0) {
       return {false, entry.revents, 0};
-    if (ready == 0)
+    }
+    if (ready == 0) {
       return {true, 0, 0};
-    if (errno != EINTR)
+    }
+    if (errno != EINTR) {
       return {false, 0, errno};
+    }
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     remaining = left.count() > 0 ? static_cast<int>(left.count()) : 0;
   }
@@ -49,21 +52,26 @@ Wait waitFor(int fd, short events, int timeoutMs) {
 // ENODEV once the printer has left the bus).
 int pendingWriteError(int fd) {
   const char nothing = 0;
-  if (::write(fd, &nothing, 0) < 0)
+  if (::write(fd, &nothing, 0) < 0) {
     return errno;
+  }
   return EIO;
 }
 
 IoResult waitUntilWritable(int fd, int stallMs) {
   const Wait wait = waitFor(fd, POLLOUT, stallMs);
-  if (wait.timedOut)
+  if (wait.timedOut) {
     return {false, 0, writeStallText(stallMs)};
-  if (wait.error != 0)
+  }
+  if (wait.error != 0) {
     return failedIo(wait.error);
-  if ((wait.revents & POLLNVAL) != 0)
+  }
+  if ((wait.revents & POLLNVAL) != 0) {
     return failedIo(EBADF);
-  if ((wait.revents & (POLLHUP | POLLERR)) != 0)
+  }
+  if ((wait.revents & (POLLHUP | POLLERR)) != 0) {
     return failedIo(pendingWriteError(fd));
+  }
   return {true, 0, {}};
 }
 
@@ -76,25 +84,31 @@ IoResult afterProgress(IoResult failure, std::size_t written) {
 
 IoResult readWithWait(int fd, std::uint8_t* buffer, std::size_t capacity, int waitMs) {
   // poll() skips negative descriptors silently, which would pass for "nothing to read".
-  if (fd < 0)
+  if (fd < 0) {
     return failedIo(EBADF);
-  if (capacity == 0)
+  }
+  if (capacity == 0) {
     return {true, 0, {}};
+  }
   const Wait wait = waitFor(fd, POLLIN, waitMs);
-  if (wait.timedOut)
+  if (wait.timedOut) {
     return {true, 0, {}};
-  if (wait.error != 0)
+  }
+  if (wait.error != 0) {
     return failedIo(wait.error);
+  }
   // A hang-up or error is read as well: the read reports the driver's own errno for it.
   const ssize_t count = ::read(fd, buffer, capacity);
-  if (count >= 0)
+  if (count >= 0) {
     return {true, static_cast<std::size_t>(count), {}};
+  }
   return readOutcomeForErrno(errno);
 }
 
 IoResult writeWithStallLimit(int fd, const std::uint8_t* data, std::size_t size, int stallMs) {
-  if (fd < 0)
+  if (fd < 0) {
     return failedIo(EBADF);
+  }
   std::size_t written = 0;
   while (written < size) {
     const ssize_t count = ::write(fd, data + written, size - written);
@@ -104,15 +118,18 @@ IoResult writeWithStallLimit(int fd, const std::uint8_t* data, std::size_t size,
     }
     // A write that takes nothing without an error would loop for ever; count it as an I/O error.
     const int error = count < 0 ? errno : EIO;
-    if (!isRetryableWriteError(error))
+    if (!isRetryableWriteError(error)) {
       return afterProgress(failedIo(error), written);
+    }
     const IoResult writable = waitUntilWritable(fd, stallMs);
-    if (!writable.ok)
+    if (!writable.ok) {
       return afterProgress(writable, written);
+    }
   }
   const IoResult settled = waitUntilWritable(fd, stallMs);
-  if (!settled.ok)
+  if (!settled.ok) {
     return afterProgress(settled, written);
+  }
   return {true, written, {}};
 }
 

@@ -16,14 +16,16 @@ std::optional<int> decimal(std::string_view text) {
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc{} || stop != end || text.front() == '-')
+  if (text.empty() || error != std::errc{} || stop != end || text.front() == '-') {
     return {};
+  }
   return value;
 }
 
 std::optional<int> printerNumber(std::string_view sysName) {
-  if (!sysName.starts_with("lp"))
+  if (!sysName.starts_with("lp")) {
     return {};
+  }
   return decimal(sysName.substr(2));
 }
 
@@ -34,8 +36,9 @@ bool isUsblpNode(const UsbmiscNode& node) {
 // The path component right before "/usbmisc/": the USB interface the node belongs to.
 std::string_view interfaceDirectory(std::string_view sysPath) {
   const std::size_t marker = sysPath.rfind("/usbmisc/");
-  if (marker == std::string_view::npos)
+  if (marker == std::string_view::npos) {
     return {};
+  }
   const std::string_view parent = sysPath.substr(0, marker);
   const std::size_t slash = parent.rfind('/');
   return slash == std::string_view::npos ? parent : parent.substr(slash + 1);
@@ -46,11 +49,13 @@ std::optional<std::vector<int>> portChain(std::string_view text) {
   while (true) {
     const std::size_t dot = text.find('.');
     const auto port = decimal(text.substr(0, dot));
-    if (!port)
+    if (!port) {
       return {};
+    }
     ports.push_back(*port);
-    if (dot == std::string_view::npos)
+    if (dot == std::string_view::npos) {
       return ports;
+    }
     text.remove_prefix(dot + 1);
   }
 }
@@ -62,8 +67,9 @@ struct OrderedNode {
 };
 
 bool comesBefore(const OrderedNode& a, const OrderedNode& b) {
-  if (a.topology.has_value() != b.topology.has_value())
+  if (a.topology.has_value() != b.topology.has_value()) {
     return a.topology.has_value();
+  }
   return std::tie(a.topology, a.number, a.devNode) < std::tie(b.topology, b.number, b.devNode);
 }
 
@@ -73,27 +79,31 @@ std::optional<UsbTopology> topologyOf(std::string_view sysPath) {
   const std::string_view directory = interfaceDirectory(sysPath);
   const std::size_t dash = directory.find('-');
   const std::size_t colon = directory.find(':');
-  if (dash == std::string_view::npos || colon == std::string_view::npos || colon < dash)
+  if (dash == std::string_view::npos || colon == std::string_view::npos || colon < dash) {
     return {};
+  }
   const std::string_view setting = directory.substr(colon + 1);
   const std::size_t dot = setting.find('.');
-  if (dot == std::string_view::npos)
+  if (dot == std::string_view::npos) {
     return {};
+  }
 
   const auto bus = decimal(directory.substr(0, dash));
   auto ports = portChain(directory.substr(dash + 1, colon - dash - 1));
   const auto configuration = decimal(setting.substr(0, dot));
   const auto interfaceNumber = decimal(setting.substr(dot + 1));
-  if (!bus || !ports || !configuration || !interfaceNumber)
+  if (!bus || !ports || !configuration || !interfaceNumber) {
     return {};
+  }
   return UsbTopology{*bus, std::move(*ports), *configuration, *interfaceNumber};
 }
 
 std::vector<std::u16string> orderedPrinterPaths(std::vector<UsbmiscNode> nodes) {
   std::vector<OrderedNode> printers;
   for (UsbmiscNode& node : nodes) {
-    if (!isUsblpNode(node))
+    if (!isUsblpNode(node)) {
       continue;
+    }
     printers.push_back(
         {topologyOf(node.sysPath), *printerNumber(node.sysName), std::move(node.devNode)});
   }
@@ -101,8 +111,9 @@ std::vector<std::u16string> orderedPrinterPaths(std::vector<UsbmiscNode> nodes) 
 
   std::vector<std::u16string> paths;
   paths.reserve(printers.size());
-  for (const OrderedNode& printer : printers)
+  for (const OrderedNode& printer : printers) {
     paths.push_back(fromUtf8(printer.devNode));
+  }
   return paths;
 }
 

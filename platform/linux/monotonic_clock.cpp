@@ -23,8 +23,9 @@ void sleepMilliseconds(std::uint32_t milliseconds) {
   timespec remaining{static_cast<time_t>(milliseconds / 1000U),
                      static_cast<long>(milliseconds % 1000U) * 1'000'000L};
   timespec left{};
-  while (nanosleep(&remaining, &left) != 0 && errno == EINTR)
+  while (nanosleep(&remaining, &left) != 0 && errno == EINTR) {
     remaining = left;
+  }
 }
 
 }  // namespace nobrix::platform::usblp

@@ -24,8 +24,9 @@ std::string text(const char* value) {
 std::vector<UsbmiscNode> gatherUsbmiscNodes() {
   std::vector<UsbmiscNode> nodes;
   const std::unique_ptr<udev, UdevRelease> context(udev_new());
-  if (!context)
+  if (!context) {
     return nodes;
+  }
   const std::unique_ptr<udev_enumerate, UdevRelease> enumeration(udev_enumerate_new(context.get()));
   if (!enumeration || udev_enumerate_add_match_subsystem(enumeration.get(), "usbmisc") < 0 ||
       udev_enumerate_scan_devices(enumeration.get()) < 0) {
@@ -36,8 +37,9 @@ std::vector<UsbmiscNode> gatherUsbmiscNodes() {
     // A device that left between the scan and this lookup simply yields nothing.
     const std::unique_ptr<udev_device, UdevRelease> device(
         udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
-    if (!device)
+    if (!device) {
       continue;
+    }
     nodes.push_back({text(udev_device_get_sysname(device.get())),
                      text(udev_device_get_devnode(device.get())),
                      text(udev_device_get_syspath(device.get()))});

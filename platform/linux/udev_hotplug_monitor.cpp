@@ -15,8 +15,9 @@ bool udevDaemonRunning() {
 
 udev_monitor* openMonitor(udev* context, const char* source) {
   udev_monitor* monitor = udev_monitor_new_from_netlink(context, source);
-  if (monitor == nullptr)
+  if (monitor == nullptr) {
     return nullptr;
+  }
   if (udev_monitor_filter_add_match_subsystem_devtype(monitor, "usbmisc", nullptr) < 0 ||
       udev_monitor_filter_add_match_subsystem_devtype(monitor, "usb", nullptr) < 0 ||
       udev_monitor_enable_receiving(monitor) < 0) {
@@ -42,19 +43,22 @@ UdevHotplugMonitor::~UdevHotplugMonitor() {
 }
 
 bool UdevHotplugMonitor::start() {
-  if (monitor_ != nullptr)
+  if (monitor_ != nullptr) {
     return true;
+  }
   udev_ = udev_new();
-  if (udev_ == nullptr)
+  if (udev_ == nullptr) {
     return false;
+  }
   kernelSource_ = !udevDaemonRunning();
   monitor_ = openMonitor(udev_, kernelSource_ ? "kernel" : "udev");
   if (monitor_ == nullptr && !kernelSource_) {
     kernelSource_ = true;
     monitor_ = openMonitor(udev_, "kernel");
   }
-  if (monitor_ == nullptr)
+  if (monitor_ == nullptr) {
     release();
+  }
   return monitor_ != nullptr;
 }
 
@@ -63,8 +67,9 @@ int UdevHotplugMonitor::descriptor() const {
 }
 
 bool UdevHotplugMonitor::drainEvents() {
-  if (monitor_ == nullptr)
+  if (monitor_ == nullptr) {
     return false;
+  }
   bool changed = false;
   // The socket is non-blocking: receiving returns null once nothing is pending.
   while (udev_device* device = udev_monitor_receive_device(monitor_)) {
@@ -76,10 +81,12 @@ bool UdevHotplugMonitor::drainEvents() {
 }
 
 void UdevHotplugMonitor::release() {
-  if (monitor_ != nullptr)
+  if (monitor_ != nullptr) {
     udev_monitor_unref(monitor_);
-  if (udev_ != nullptr)
+  }
+  if (udev_ != nullptr) {
     udev_unref(udev_);
+  }
   monitor_ = nullptr;
   udev_ = nullptr;
 }

@@ -54,11 +54,13 @@ std::vector<std::u16string> UsblpPlatform::printerInterfacePaths() {
 }
 
 DeviceHandle UsblpPlatform::open(std::u16string_view path, OpenMode mode) {
-  if (path.empty())
+  if (path.empty()) {
     return kInvalidHandle;
+  }
   const std::string bytes = toUtf8(path);
-  if (bytes.find('\0') != std::string::npos)
+  if (bytes.find('\0') != std::string::npos) {
     return kInvalidHandle;
+  }
   int fd = -1;
   do {
     fd = ::open(bytes.c_str(), openFlags(mode));
@@ -75,29 +77,33 @@ bool UsblpPlatform::queryDeviceId(DeviceHandle handle, char* buffer, std::size_t
   do {
     result = ::ioctl(descriptorOf(handle), kGetDeviceIdRequest, reply.data());
   } while (result < 0 && errno == EINTR);
-  if (result < 0)
+  if (result < 0) {
     return false;
+  }
   length = copyDeviceIdText(reply.data(), reply.size(), buffer, capacity);
   return true;
 }
 
 IoResult UsblpPlatform::write(DeviceHandle handle, const std::uint8_t* data, std::size_t size) {
-  if (data == nullptr && size > 0)
+  if (data == nullptr && size > 0) {
     return failedIo(EFAULT);
+  }
   return writeWithStallLimit(descriptorOf(handle), data, size, timings_.writeStallMs);
 }
 
 IoResult UsblpPlatform::read(DeviceHandle handle, std::uint8_t* buffer, std::size_t capacity) {
-  if (buffer == nullptr && capacity > 0)
+  if (buffer == nullptr && capacity > 0) {
     return failedIo(EFAULT);
+  }
   return readWithWait(descriptorOf(handle), buffer, capacity, timings_.readWaitMs);
 }
 
 void UsblpPlatform::close(DeviceHandle handle) {
   const int fd = descriptorOf(handle);
   // Not retried on EINTR: Linux releases the descriptor even then.
-  if (fd >= 0)
+  if (fd >= 0) {
     ::close(fd);
+  }
 }
 
 std::uint32_t UsblpPlatform::tickCount() {

@@ -23,8 +23,9 @@ std::vector<std::u16string> paths(std::initializer_list<int> numbers) {
   std::vector<std::u16string> result;
   for (const int n : numbers) {
     std::u16string path = u"/dev/usb/lp";
-    for (const char c : std::to_string(n))
+    for (const char c : std::to_string(n)) {
       path += static_cast<char16_t>(c);
+    }
     result.push_back(path);
   }
   return result;

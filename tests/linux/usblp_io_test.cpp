@@ -34,8 +34,9 @@ class UsblpIo : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (const int fd : peers_)
+    for (const int fd : peers_) {
       ::close(fd);
+    }
     ::unlink(node_.c_str());
     ::rmdir(directory_.c_str());
   }
@@ -43,8 +44,9 @@ class UsblpIo : public ::testing::Test {
   // The far end of the node, as the printer would be.
   int peer(int flags) {
     const int fd = ::open(node_.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0)
+    if (fd >= 0) {
       peers_.push_back(fd);
+    }
     return fd;
   }
 
@@ -54,8 +56,9 @@ class UsblpIo : public ::testing::Test {
     std::string received;
     char chunk[4096];
     ssize_t count = 0;
-    while ((count = ::read(fd, chunk, sizeof chunk)) > 0)
+    while ((count = ::read(fd, chunk, sizeof chunk)) > 0) {
       received.append(chunk, count);
+    }
     return received;
   }
 
@@ -79,8 +82,9 @@ TEST_F(UsblpIo, OpenFailsForPathsThatAreNoWritableNode) {
 }
 
 TEST_F(UsblpIo, OpenFailsWithoutAccessRights) {
-  if (::geteuid() == 0)
+  if (::geteuid() == 0) {
     GTEST_SKIP() << "root is never refused for permissions";
+  }
   ASSERT_EQ(::chmod(node_.c_str(), 0), 0);
   EXPECT_EQ(platform_.open(path(), OpenMode::SharedReadWrite), kInvalidHandle);
   EXPECT_EQ(platform_.open(path(), OpenMode::ExclusiveWriteOnly), kInvalidHandle);
@@ -116,8 +120,9 @@ TEST_F(UsblpIo, WriteHandsEveryByteToTheNode) {
   ASSERT_NE(handle, kInvalidHandle);
 
   std::vector<std::uint8_t> image(10'000);
-  for (std::size_t i = 0; i < image.size(); ++i)
+  for (std::size_t i = 0; i < image.size(); ++i) {
     image[i] = static_cast<std::uint8_t>(i * 7);
+  }
   const IoResult result = platform_.write(handle, image.data(), image.size());
   EXPECT_TRUE(result.ok) << result.errorText;
   EXPECT_EQ(result.bytes, image.size());
@@ -164,16 +169,18 @@ TEST_F(UsblpIo, WriteGoesOnPieceByPieceWhileThePrinterKeepsTaking) {
   ASSERT_NE(handle, kInvalidHandle);
 
   std::string image(81'920, '\0');
-  for (std::size_t i = 0; i < image.size(); ++i)
+  for (std::size_t i = 0; i < image.size(); ++i) {
     image[i] = static_cast<char>(i % 251);
+  }
   std::string received;
   std::thread reader([&] {
     char chunk[1024];
     pollfd entry{printer, POLLIN, 0};
     while (received.size() < image.size() && ::poll(&entry, 1, 10'000) > 0) {
       const ssize_t count = ::read(printer, chunk, sizeof chunk);
-      if (count <= 0)
+      if (count <= 0) {
         break;
+      }
       received.append(chunk, static_cast<std::size_t>(count));
     }
   });
