@@ -1,10 +1,10 @@
 // Shared part of every backend: the error box hand-off.
 #include "platform/platform.h"
 
-#include "platform/text_encoding.h"
-
 #include <cstdio>
 #include <string>
+
+#include "platform/text_encoding.h"
 
 namespace nobrix::platform {
 

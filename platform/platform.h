@@ -60,7 +60,9 @@ class Platform {
   // The system error box (error icon, one OK button). The user interface installs the presenter;
   // without one the text goes to standard error so it is never lost.
   void showErrorBox(std::u16string_view caption, std::u16string_view text);
-  void setErrorBoxPresenter(ErrorBoxPresenter presenter) { errorBoxPresenter_ = std::move(presenter); }
+  void setErrorBoxPresenter(ErrorBoxPresenter presenter) {
+    errorBoxPresenter_ = std::move(presenter);
+  }
 
  private:
   ErrorBoxPresenter errorBoxPresenter_;
