@@ -2,6 +2,7 @@
 // the step label, and the end state the window is left in.
 #include <set>
 
+#include "firmware/image_withheld.h"
 #include "tests/workflow/workflow_fixture.h"
 
 namespace nobrix::testing {
@@ -55,25 +56,10 @@ TEST_F(StartRequest, WithNothingTickedAsksToSelectAPrinterAndALaterStartWorks) {
   EXPECT_EQ(results()[0].updated, 1);
 }
 
-// A program without its image: find() comes back empty, as for a build that carries none.
-class NoImage final : public firmware::ResourceModule {
- public:
-  firmware::ModuleHandle ownModule() override { return {this}; }
-  firmware::ResourceEntry find(firmware::ModuleHandle, std::uint16_t, std::uint16_t) override {
-    return {};
-  }
-  firmware::LoadedResource load(firmware::ModuleHandle, firmware::ResourceEntry) override {
-    return {};
-  }
-  std::size_t size(firmware::ModuleHandle, firmware::ResourceEntry) override { return 0; }
-  const std::uint8_t* lock(firmware::LoadedResource) override { return nullptr; }
-  void free(firmware::LoadedResource) override {}
-};
-
 TEST_F(StartRequest, WithoutAnImageToSendRefusesBeforeAnyPrinterIsSwitched) {
-  NoImage noImage;
+  const auto noImage = firmware::withholdImage(nullptr);
   RigOptions options;
-  options.resources = &noImage;
+  options.resources = noImage.get();
   options.resourceImageBytes = 1;
   remakeRig(options);
   const auto printer = rig->plug("ONE001");

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "firmware/embedded/program_resources.h"
+#include "firmware/image_withheld.h"
 #include "platform/linux/linux_platform.h"
 #include "ui/app/app_assembly.h"
-#include "ui/app/real_printer_image.h"
 #include "ui/app/udev_change_watcher.h"
 
 int main(int argc, char* argv[]) {
@@ -16,8 +16,11 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
   ui::app::installErrorBoxPresenter(*platform);
-  std::unique_ptr<firmware::ResourceModule> resources = ui::app::realPrinterImage(
-      firmware::makeProgramResourceModule(), NOBRIX_IMAGE_IS_STAND_IN != 0);
+  // A build that carries only the generated stand-in must never send it to a real printer.
+  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  if (NOBRIX_IMAGE_IS_STAND_IN != 0) {
+    resources = firmware::withholdImage(std::move(resources));
+  }
   ui::app::AppAssembly app(*platform, *resources);
 
   // Without a udev monitor the list is still built once at start.
