@@ -52,23 +52,20 @@ void MessagePresenter::App_ShowUIMessage_Handler(std::int32_t type, const QStrin
 }
 
 void MessagePresenter::App_ShowUIProgressForm_Handler(UI_Message* dialog, const QString& message) {
-  onWindowThread([&] {
-    try {
-      if (dialog != nullptr) {
-        showProgress(*dialog, message);
-        return;
-      }
-    } catch (...) {
-    }
-    showFallbackBox(message);
-  });
+  onProgressDialog(dialog, message, &MessagePresenter::showProgress);
 }
 
 void MessagePresenter::App_UpdateUIProgress(UI_Message* dialog, const QString& message) {
+  onProgressDialog(dialog, message, &MessagePresenter::updateProgress);
+}
+
+// A progress dialog that is missing or fails still tells the user its text, in the system box.
+void MessagePresenter::onProgressDialog(UI_Message* dialog, const QString& message,
+                                        ProgressOperation operation) {
   onWindowThread([&] {
     try {
       if (dialog != nullptr) {
-        updateProgress(*dialog, message);
+        (this->*operation)(*dialog, message);
         return;
       }
     } catch (...) {

@@ -54,6 +54,8 @@ class MessagePresenter : public QObject, public MessageSink {
                  std::int32_t updated);
   void showProgress(UI_Message& dialog, const QString& message);
   void updateProgress(UI_Message& dialog, const QString& message);
+  using ProgressOperation = void (MessagePresenter::*)(UI_Message&, const QString&);
+  void onProgressDialog(UI_Message* dialog, const QString& message, ProgressOperation operation);
   void showFallbackBox(const QString& text);
   void notifyShown(UI_Message& dialog);
   void onWindowThread(const std::function<void()>& work);
