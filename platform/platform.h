@@ -27,6 +27,16 @@ struct IoResult {
   std::string errorText;
 };
 
+// A printer interface that is present but cannot be opened, told apart from an absent one so
+// that the user learns why and what to do.
+struct UnusableInterface {
+  enum class Reason { NoRights, Busy };
+  std::u16string path;
+  Reason reason = Reason::Busy;
+  std::string deviceId;  // the IEEE 1284 ID as the system knows it without opening; may be empty
+  std::string heldBy;    // Busy: the program holding the interface ("cupsd (pid 812)"), if known
+};
+
 using ErrorBoxPresenter =
     std::function<void(std::u16string_view caption, std::u16string_view text)>;
 
@@ -37,7 +47,13 @@ class Platform {
   // Paths of the present USB printer-class interfaces, in the system's order.
   virtual std::vector<std::u16string> printerInterfacePaths() = 0;
 
-  // kInvalidHandle when the path cannot be opened (absent, busy, no rights).
+  // Present interfaces that cannot be opened right now, and why. A backend that cannot tell
+  // reports none.
+  virtual std::vector<UnusableInterface> unusableInterfaces() { return {}; }
+
+  // kInvalidHandle when the path cannot be opened (absent, busy, no rights). A path names one
+  // attachment of one printer: once that printer has left the bus the path never opens again,
+  // even if the system gives the next printer the same device node.
   virtual DeviceHandle open(std::u16string_view path, OpenMode mode) = 0;
 
   // The IEEE 1284 device ID as raw single-byte text, without any length prefix and without a

@@ -17,6 +17,12 @@ inline constexpr std::size_t kDeviceIdReplySize = 1024;
 // the first NUL, whichever comes first. A prefix below 2 means no text.
 std::string_view deviceIdText(const std::uint8_t* reply, std::size_t replySize);
 
+// The ID text of a GET_DEVICE_ID reply read straight from the printer (through usbfs), of which
+// `received` bytes arrived. There the transfer's own length is known, so a prefix that counts
+// only the text (declared == received - 2) no longer costs the last two characters. Other
+// prefixes are believed as far as the bytes that arrived.
+std::string_view rawDeviceIdText(const std::uint8_t* reply, std::size_t received);
+
 // Copies that text, without prefix or terminator, into `buffer`: at most `capacity` bytes.
 // Returns how many were copied.
 std::size_t copyDeviceIdText(const std::uint8_t* reply, std::size_t replySize, char* buffer,

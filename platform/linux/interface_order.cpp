@@ -63,14 +63,14 @@ std::optional<std::vector<int>> portChain(std::string_view text) {
 struct OrderedNode {
   std::optional<UsbTopology> topology;
   int number = 0;
-  std::string devNode;
+  std::string path;
 };
 
 bool comesBefore(const OrderedNode& a, const OrderedNode& b) {
   if (a.topology.has_value() != b.topology.has_value()) {
     return a.topology.has_value();
   }
-  return std::tie(a.topology, a.number, a.devNode) < std::tie(b.topology, b.number, b.devNode);
+  return std::tie(a.topology, a.number, a.path) < std::tie(b.topology, b.number, b.path);
 }
 
 }  // namespace
@@ -104,15 +104,16 @@ std::vector<std::u16string> orderedPrinterPaths(std::vector<UsbmiscNode> nodes) 
     if (!isUsblpNode(node)) {
       continue;
     }
-    printers.push_back(
-        {topologyOf(node.sysPath), *printerNumber(node.sysName), std::move(node.devNode)});
+    std::string path =
+        node.attachment ? attachedPath(node.devNode, *node.attachment) : std::move(node.devNode);
+    printers.push_back({topologyOf(node.sysPath), *printerNumber(node.sysName), std::move(path)});
   }
   std::sort(printers.begin(), printers.end(), comesBefore);
 
   std::vector<std::u16string> paths;
   paths.reserve(printers.size());
   for (const OrderedNode& printer : printers) {
-    paths.push_back(fromUtf8(printer.devNode));
+    paths.push_back(fromUtf8(printer.path));
   }
   return paths;
 }

@@ -7,13 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/usb_attachment.h"
+
 namespace nobrix::platform::usblp {
 
 // One usbmisc device as udev describes it.
 struct UsbmiscNode {
-  std::string sysName;  // kernel name, "lp0"
-  std::string devNode;  // "/dev/usb/lp0"; empty when the node has none
-  std::string sysPath;  // ".../usb1/1-2/1-2.1/1-2.1:1.0/usbmisc/lp0"
+  std::string sysName;                      // kernel name, "lp0"
+  std::string devNode;                      // "/dev/usb/lp0"; empty when the node has none
+  std::string sysPath;                      // ".../usb1/1-2/1-2.1/1-2.1:1.0/usbmisc/lp0"
+  std::optional<UsbAttachment> attachment;  // of the USB device above the node, when known
 };
 
 // Where the printer interface sits on the USB tree, read from the interface directory
@@ -31,7 +34,9 @@ std::optional<UsbTopology> topologyOf(std::string_view sysPath);
 // Only usblp nodes count: kernel name lpN with its node at /dev/usb/lpN (other usbmisc drivers
 // such as hiddev share the subsystem). The number N follows neither plug order nor any printer
 // order, so the list is sorted by bus and port chain, which stays put while the cabling does.
-// Nodes whose place on the tree cannot be read follow, by N.
+// Nodes whose place on the tree cannot be read follow, by N. Each path names the node's
+// attachment where it is known ("/dev/usb/lp0@1:5"), so it never reaches a later printer that
+// was given the same node.
 std::vector<std::u16string> orderedPrinterPaths(std::vector<UsbmiscNode> nodes);
 
 }  // namespace nobrix::platform::usblp

@@ -19,6 +19,30 @@ std::string text(const char* value) {
   return value == nullptr ? std::string() : value;
 }
 
+std::optional<int> sysattrNumber(udev_device* device, const char* name) {
+  const std::string value = text(udev_device_get_sysattr_value(device, name));
+  if (value.empty() || value.find_first_not_of("0123456789") != std::string::npos ||
+      value.size() > 6) {
+    return std::nullopt;
+  }
+  return std::stoi(value);
+}
+
+// The USB device the node's interface belongs to, and which enumeration of it this is.
+std::optional<UsbAttachment> attachmentOf(udev_device* node) {
+  // The parent is owned by the node's udev_device and is not released separately.
+  udev_device* usbDevice = udev_device_get_parent_with_subsystem_devtype(node, "usb", "usb_device");
+  if (usbDevice == nullptr) {
+    return std::nullopt;
+  }
+  const auto bus = sysattrNumber(usbDevice, "busnum");
+  const auto number = sysattrNumber(usbDevice, "devnum");
+  if (!bus || !number) {
+    return std::nullopt;
+  }
+  return UsbAttachment{*bus, *number};
+}
+
 }  // namespace
 
 std::vector<UsbmiscNode> gatherUsbmiscNodes() {
@@ -42,7 +66,7 @@ std::vector<UsbmiscNode> gatherUsbmiscNodes() {
     }
     nodes.push_back({text(udev_device_get_sysname(device.get())),
                      text(udev_device_get_devnode(device.get())),
-                     text(udev_device_get_syspath(device.get()))});
+                     text(udev_device_get_syspath(device.get())), attachmentOf(device.get())});
   }
   return nodes;
 }

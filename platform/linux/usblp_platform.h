@@ -2,6 +2,12 @@
 // through libudev and reached with plain file I/O and the device-ID ioctl.
 #pragma once
 
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/linux/usb_attachment.h"
 #include "platform/platform.h"
 
 namespace nobrix::platform::usblp {
@@ -17,9 +23,10 @@ struct UsblpTimings {
 
 class UsblpPlatform final : public Platform {
  public:
-  explicit UsblpPlatform(UsblpTimings timings = {});
+  explicit UsblpPlatform(UsblpTimings timings = {}, UsbmiscSysfs sysfs = UsbmiscSysfs());
 
   std::vector<std::u16string> printerInterfacePaths() override;
+  std::vector<UnusableInterface> unusableInterfaces() override;
   DeviceHandle open(std::u16string_view path, OpenMode mode) override;
   bool queryDeviceId(DeviceHandle handle, char* buffer, std::size_t capacity,
                      std::size_t& length) override;
@@ -30,7 +37,17 @@ class UsblpPlatform final : public Platform {
   void sleep(std::uint32_t milliseconds) override;
 
  private:
+  // What an open handle is attached to, for the device-ID request through usbfs.
+  struct OpenNode {
+    std::string nodeName;
+    std::optional<UsbAttachment> attachment;
+  };
+  std::optional<std::string> wholeDeviceId(DeviceHandle handle);
+
   UsblpTimings timings_;
+  UsbmiscSysfs sysfs_;
+  std::mutex openNodesMutex_;
+  std::map<DeviceHandle, OpenNode> openNodes_;
 };
 
 }  // namespace nobrix::platform::usblp

@@ -38,8 +38,10 @@ std::string normalDeviceId(const PrinterScript& script) {
 }
 
 std::string flashDeviceId(const PrinterScript& script) {
+  const std::string serial =
+      script.flashSerial ? "SN:" + *script.flashSerial + ";" : serialField(script);
   return "MFG:" + script.flashManufacturer + ";MDL:" + script.flashModel +
-         ";CMD:SREC;CLS:PRINTER;" + serialField(script) + "DES:firmware loader;";
+         ";CMD:SREC;CLS:PRINTER;" + serial + "DES:firmware loader;";
 }
 
 }  // namespace nobrix::platform::sim::detail

@@ -35,12 +35,27 @@ bool leaveNormalMode(State& state, PrinterId id) {
   return state.removeInterface(printer.normalInterface, kGoneError);
 }
 
+// Back in normal mode with the new firmware: a new attachment, usually under the node number
+// the flash-mode interface had.
+bool rejoinInNormalMode(State& state, PrinterId id) {
+  SimPrinter& printer = state.printer(id);
+  if (printer.phase != PrinterPhase::Finished) {
+    return false;
+  }
+  printer.normalInterface = state.addInterface(id, false);
+  return true;
+}
+
 bool finishApplying(State& state, PrinterId id) {
   SimPrinter& printer = state.printer(id);
   if (printer.phase != PrinterPhase::Applying) {
     return false;
   }
   printer.phase = PrinterPhase::Finished;
+  if (printer.script.rejoinAfterApplyMs) {
+    state.schedule(*printer.script.rejoinAfterApplyMs,
+                   [id](State& s) { return rejoinInNormalMode(s, id); });
+  }
   return state.removeInterface(printer.flashInterface, kGoneError);
 }
 

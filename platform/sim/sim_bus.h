@@ -15,6 +15,8 @@ namespace nobrix::platform::sim {
 
 using PrinterId = int;
 
+enum class OpenRefusal { NoRights, Busy };
+
 // How one simulated printer looks and behaves. Defaults: an idle supported printer that switches
 // to flash mode, returns, takes the image and leaves the bus after applying it.
 struct PrinterScript {
@@ -28,21 +30,30 @@ struct PrinterScript {
   std::optional<std::string> rawDeviceId;  // replaces the composed normal-mode ID when set
   bool deviceIdUnreadable = false;         // the normal-mode device-ID request fails
   bool openFails = false;                  // busy or no rights: every open fails, in either mode
-  std::optional<std::string> openThrows;   // every open throws std::runtime_error(text)
+  // Why opens fail, as the diagnosis reports it; `heldBy` names the holding program when busy.
+  OpenRefusal openRefusal = OpenRefusal::Busy;
+  std::string heldBy;
+  std::optional<std::string> openThrows;  // every open throws std::runtime_error(text)
   std::string reply;  // bytes offered for reading after the first command arrives
 
-  // Flash-mode switch, triggered by "udw.srec_download;" on the normal-mode interface.
+  // Flash-mode switch, triggered by "udw.srec_download;" on the normal-mode interface. The
+  // defaults are the timings measured on the kernel driver: still on the bus 0.5 s after the
+  // command, back in flash mode 0.75 s after leaving (0.3 s away plus enumeration), usually
+  // under the very node number it left.
   bool ignoresFlashCommands = false;
-  std::uint32_t leaveAfterSwitchMs = 300;  // normal-mode interface disappears
+  std::uint32_t leaveAfterSwitchMs = 500;  // normal-mode interface disappears
   // The flash-mode interface appears this long after the normal one left; nullopt: never.
-  std::optional<std::uint32_t> reappearAfterMs = 2000;
+  std::optional<std::uint32_t> reappearAfterMs = 750;
   std::string flashManufacturer = "NOBRIX";
   std::string flashModel = "reflash";
+  std::optional<std::string> flashSerial;  // replaces the serial in the flash-mode ID when set
 
   // Flash mode: image reception.
   std::uint64_t imageSize = 76'926'097;  // bytes after which the image is complete
   // Leaves the bus this long after the last image byte; nullopt: never.
   std::optional<std::uint32_t> applyMs = 45'000;
+  // Comes back in normal mode this long after leaving with the new image; nullopt: never.
+  std::optional<std::uint32_t> rejoinAfterApplyMs;
   std::optional<std::uint64_t> unplugAfterImageBytes;  // leaves the bus mid-transfer
   std::size_t maxBytesPerWrite = 0;                    // 0: whole writes; else partial writes
   std::uint64_t bytesPerSecond = 0;                    // 0: writes cost no time; else virtual time
@@ -54,7 +65,7 @@ enum class PrinterPhase {
   Away,       // between leaving normal mode and appearing in flash mode
   FlashMode,  // flash-mode interface present, receiving the image
   Applying,   // whole image received, about to leave
-  Finished,   // applied the image and left the bus
+  Finished,   // applied the image and left the bus (or came back in normal mode after it)
   Unplugged,  // removed by the test or mid-transfer
 };
 
@@ -104,11 +115,15 @@ class SimBus final : public Platform {
   ImageReception image(PrinterId printer) const;      // all bytes written in flash mode
   std::u16string normalPath(PrinterId printer) const;
   std::u16string flashPath(PrinterId printer) const;  // empty until it appeared in flash mode
-  std::uint64_t elapsedMs() const;                    // virtual time since the bus was made
+  // The node a path names without its attachment ("sim:/usb/lp0"): what a driver that only
+  // numbers nodes would call it. Opening it reaches whichever interface holds the node now.
+  static std::u16string nodeOf(std::u16string_view path);
+  std::uint64_t elapsedMs() const;  // virtual time since the bus was made
   int openHandleCount() const;
 
   // Platform.
   std::vector<std::u16string> printerInterfacePaths() override;
+  std::vector<UnusableInterface> unusableInterfaces() override;
   DeviceHandle open(std::u16string_view path, OpenMode mode) override;
   bool queryDeviceId(DeviceHandle handle, char* buffer, std::size_t capacity,
                      std::size_t& length) override;

@@ -12,6 +12,10 @@ namespace nobrix::platform::sim::detail {
 
 namespace {
 
+std::string nodePath(int node) {
+  return "sim:/usb/lp" + std::to_string(node);
+}
+
 bool later(const Event& a, const Event& b) {
   return a.due != b.due ? a.due > b.due : a.sequence > b.sequence;
 }
@@ -79,9 +83,35 @@ const SimPrinter& State::printer(PrinterId id) const {
 }
 
 std::size_t State::addInterface(PrinterId id, bool flashMode) {
-  const std::string path = "sim:/usb/lp" + std::to_string(nextPathNumber++);
-  interfaces.push_back(SimInterface{id, flashMode, fromUtf8(path)});
+  int node = 0;
+  while (std::any_of(interfaces.begin(), interfaces.end(), [node](const SimInterface& other) {
+    return other.present && other.node == node;
+  })) {
+    ++node;
+  }
+  const int attachment = nextAttachment++;
+  const std::string path = nodePath(node) + "@" + std::to_string(attachment);
+  interfaces.push_back(SimInterface{id, flashMode, node, attachment, fromUtf8(path)});
   return interfaces.size() - 1;
+}
+
+std::optional<std::size_t> State::presentInterface(std::u16string_view path) const {
+  const std::size_t at = path.find(u'@');
+  const std::u16string_view node = path.substr(0, at);
+  const std::u16string_view attachment =
+      at == std::u16string_view::npos ? std::u16string_view() : path.substr(at + 1);
+  for (std::size_t i = 0; i < interfaces.size(); ++i) {
+    const SimInterface& candidate = interfaces[i];
+    if (!candidate.present || fromUtf8(nodePath(candidate.node)) != node) {
+      continue;
+    }
+    if (at != std::u16string_view::npos &&
+        fromUtf8(std::to_string(candidate.attachment)) != attachment) {
+      return std::nullopt;  // the node now belongs to a later attachment
+    }
+    return i;
+  }
+  return std::nullopt;
 }
 
 bool State::removeInterface(std::optional<std::size_t> index, const char* error) {

@@ -21,15 +21,6 @@ const detail::SimHandle* findHandle(const State& state, DeviceHandle handle) {
   return found == state.handles.end() ? nullptr : &found->second;
 }
 
-std::optional<std::size_t> presentInterface(const State& state, std::u16string_view path) {
-  for (std::size_t i = 0; i < state.interfaces.size(); ++i) {
-    if (state.interfaces[i].present && state.interfaces[i].path == path) {
-      return i;
-    }
-  }
-  return std::nullopt;
-}
-
 // A write-only exclusive open needs the interface to itself; shared opens coexist but not with
 // an exclusive one.
 bool sharingAllows(const State& state, std::size_t interfaceIndex, OpenMode mode) {
@@ -62,12 +53,36 @@ std::vector<std::u16string> SimBus::printerInterfacePaths() {
   return paths;
 }
 
+std::vector<UnusableInterface> SimBus::unusableInterfaces() {
+  runDueEvents(*state_);
+  std::lock_guard lock(state_->mutex);
+  std::vector<UnusableInterface> unusable;
+  for (const auto& printerInterface : state_->interfaces) {
+    const PrinterScript& script = state_->printer(printerInterface.printer).script;
+    if (!printerInterface.present || !script.openFails) {
+      continue;
+    }
+    const bool busy = script.openRefusal == OpenRefusal::Busy;
+    unusable.push_back(
+        {printerInterface.path,
+         busy ? UnusableInterface::Reason::Busy : UnusableInterface::Reason::NoRights,
+         printerInterface.flashMode ? detail::flashDeviceId(script)
+                                    : detail::normalDeviceId(script),
+         busy ? script.heldBy : std::string()});
+  }
+  return unusable;
+}
+
+std::u16string SimBus::nodeOf(std::u16string_view path) {
+  return std::u16string(path.substr(0, path.find(u'@')));
+}
+
 DeviceHandle SimBus::open(std::u16string_view path, OpenMode mode) {
   runDueEvents(*state_);
   std::string throwText;
   {
     std::lock_guard lock(state_->mutex);
-    const auto index = presentInterface(*state_, path);
+    const auto index = state_->presentInterface(path);
     if (!index) {
       return kInvalidHandle;
     }

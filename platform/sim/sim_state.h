@@ -23,6 +23,8 @@ inline constexpr const char* kBadHandleError = "Bad file descriptor";
 struct SimInterface {
   PrinterId printer = 0;
   bool flashMode = false;
+  int node = 0;        // lowest number free when it appeared, as the kernel hands them out
+  int attachment = 0;  // counts every appearance on the bus, like a USB device number
   std::u16string path;
   bool present = true;
   std::string departureError = kGoneError;
@@ -68,7 +70,7 @@ struct State {
   std::vector<SimInterface> interfaces;  // in plug order, departed ones included
   std::map<DeviceHandle, SimHandle> handles;
   DeviceHandle nextHandle = 1;
-  int nextPathNumber = 0;
+  int nextAttachment = 1;
 
   std::vector<Event> events;  // a heap ordered by (due, sequence)
   std::uint64_t nextSequence = 0;
@@ -82,6 +84,9 @@ struct State {
   SimPrinter& printer(PrinterId id);
   const SimPrinter& printer(PrinterId id) const;
   std::size_t addInterface(PrinterId id, bool flashMode);
+  // The present interface a path names; a path without an attachment names whichever
+  // interface holds its node now.
+  std::optional<std::size_t> presentInterface(std::u16string_view path) const;
   bool removeInterface(std::optional<std::size_t> index, const char* error);
 };
 

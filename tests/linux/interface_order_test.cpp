@@ -16,7 +16,8 @@ UsbmiscNode printer(int number, const std::string& interfaceDir) {
   const std::string device = interfaceDir.substr(0, interfaceDir.find(':'));
   const std::string bus = "usb" + device.substr(0, device.find('-'));
   return {name, "/dev/usb/" + name,
-          kHostController + "/" + bus + "/" + device + "/" + interfaceDir + "/usbmisc/" + name};
+          kHostController + "/" + bus + "/" + device + "/" + interfaceDir + "/usbmisc/" + name,
+          std::nullopt};
 }
 
 std::vector<std::u16string> paths(std::initializer_list<int> numbers) {
@@ -61,12 +62,14 @@ TEST(InterfaceTopology, RefusesPathsThatAreNotAUsbInterface) {
 TEST(PrinterOrder, KeepsOnlyUsblpNodes) {
   const std::vector<UsbmiscNode> nodes = {
       printer(0, "1-1:1.0"),
-      {"hiddev0", "/dev/usb/hiddev0", kHostController + "/usb1/1-2/1-2:1.0/usbmisc/hiddev0"},
-      {"lp1", "", kHostController + "/usb1/1-3/1-3:1.0/usbmisc/lp1"},  // node not created
-      {"lp2", "/dev/lp2", kHostController + "/usb1/1-4/1-4:1.0/usbmisc/lp2"},
-      {"lp", "/dev/usb/lp", kHostController + "/usb1/1-5/1-5:1.0/usbmisc/lp"},
-      {"lpx", "/dev/usb/lpx", kHostController + "/usb1/1-6/1-6:1.0/usbmisc/lpx"},
-      {"lp3", "/dev/usb/lp4", kHostController + "/usb1/1-7/1-7:1.0/usbmisc/lp3"},
+      {"hiddev0", "/dev/usb/hiddev0", kHostController + "/usb1/1-2/1-2:1.0/usbmisc/hiddev0",
+       std::nullopt},
+      {"lp1", "", kHostController + "/usb1/1-3/1-3:1.0/usbmisc/lp1",
+       std::nullopt},  // node not created
+      {"lp2", "/dev/lp2", kHostController + "/usb1/1-4/1-4:1.0/usbmisc/lp2", std::nullopt},
+      {"lp", "/dev/usb/lp", kHostController + "/usb1/1-5/1-5:1.0/usbmisc/lp", std::nullopt},
+      {"lpx", "/dev/usb/lpx", kHostController + "/usb1/1-6/1-6:1.0/usbmisc/lpx", std::nullopt},
+      {"lp3", "/dev/usb/lp4", kHostController + "/usb1/1-7/1-7:1.0/usbmisc/lp3", std::nullopt},
   };
   EXPECT_EQ(orderedPrinterPaths(nodes), paths({0}));
 }
@@ -89,12 +92,19 @@ TEST(PrinterOrder, FollowsBusThenPortChainNotTheNodeNumber) {
 
 TEST(PrinterOrder, NodesWithoutAPlaceOnTheTreeComeLastByNumber) {
   const std::vector<UsbmiscNode> nodes = {
-      {"lp10", "/dev/usb/lp10", "/sys/devices/virtual/usbmisc/lp10"},
+      {"lp10", "/dev/usb/lp10", "/sys/devices/virtual/usbmisc/lp10", std::nullopt},
       printer(4, "2-1:1.0"),
-      {"lp9", "/dev/usb/lp9", "/sys/devices/virtual/usbmisc/lp9"},
+      {"lp9", "/dev/usb/lp9", "/sys/devices/virtual/usbmisc/lp9", std::nullopt},
       printer(12, "1-1:1.0"),
   };
   EXPECT_EQ(orderedPrinterPaths(nodes), paths({12, 4, 9, 10}));
+}
+
+TEST(PrinterOrder, PathsNameTheAttachmentWhereItIsKnown) {
+  UsbmiscNode attached = printer(0, "1-2:1.0");
+  attached.attachment = UsbAttachment{1, 17};
+  EXPECT_EQ(orderedPrinterPaths({printer(3, "1-1:1.0"), attached}),
+            (std::vector<std::u16string>{u"/dev/usb/lp3", u"/dev/usb/lp0@1:17"}));
 }
 
 TEST(PrinterOrder, NoNodesNoPaths) {

@@ -1,5 +1,6 @@
 // The flash switch on the virtual clock: the normal-mode interface leaves, a flash-mode interface
-// with the same serial number and a new path appears, and the hot-plug listeners hear each change.
+// with the same serial number appears under the node it left (the kernel's lowest free number)
+// but as a new attachment, and the hot-plug listeners hear each change.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,7 +23,7 @@ struct FlashSwitch : ::testing::Test {
   }
 };
 
-TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderANewPath) {
+TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderTheSameNodeAsANewAttachment) {
   PrinterScript script;
   script.leaveAfterSwitchMs = 300;
   script.reappearAfterMs = 2000;
@@ -49,7 +50,40 @@ TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderANewPath) {
   EXPECT_EQ(changes, 3);
   const std::u16string flash = bus.flashPath(printer);
   EXPECT_NE(flash, normal);
+  EXPECT_EQ(SimBus::nodeOf(flash), SimBus::nodeOf(normal));
   EXPECT_EQ(bus.printerInterfacePaths(), std::vector<std::u16string>{flash});
+  // The path of the printer that left never opens again; its bare node reaches the newcomer,
+  // as /dev/usb/lpN does on the kernel.
+  EXPECT_FALSE(opens(bus, normal));
+  EXPECT_EQ(testing::readDeviceId(bus, SimBus::nodeOf(normal)), testing::readDeviceId(bus, flash));
+}
+
+TEST_F(FlashSwitch, NodesGoToTheLowestFreeNumberAndARejoiningPrinterIsANewAttachment) {
+  PrinterScript script;
+  script.imageSize = 4;
+  script.applyMs = 100;
+  script.rejoinAfterApplyMs = 400;
+  const PrinterId first = bus.plug(script);
+  const PrinterId second = bus.plug(PrinterScript{});
+  EXPECT_EQ(SimBus::nodeOf(bus.normalPath(second)), u"sim:/usb/lp1");
+  bus.unplug(first);
+  EXPECT_EQ(SimBus::nodeOf(bus.normalPath(bus.plug(PrinterScript{}))), u"sim:/usb/lp0");
+
+  const PrinterId flashed = bus.plug(script);
+  const std::u16string normal = bus.normalPath(flashed);
+  sendFlashSwitch(bus, normal);
+  bus.advance(2000);
+  const DeviceHandle handle = bus.open(bus.flashPath(flashed), OpenMode::ExclusiveWriteOnly);
+  ASSERT_TRUE(writeText(bus, handle, "IMG!").ok);
+  bus.close(handle);
+  bus.advance(100);
+  EXPECT_EQ(bus.phase(flashed), PrinterPhase::Finished);
+  EXPECT_FALSE(opens(bus, bus.flashPath(flashed)));
+  bus.advance(400);
+  const std::u16string rejoined = bus.normalPath(flashed);
+  EXPECT_EQ(SimBus::nodeOf(rejoined), SimBus::nodeOf(normal));
+  EXPECT_NE(rejoined, normal);
+  EXPECT_TRUE(opens(bus, rejoined));
   EXPECT_FALSE(opens(bus, normal));
 }
 

@@ -101,12 +101,12 @@ TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImag
   output.open(QIODevice::WriteOnly);
   Autopilot(rig.app, rig.bus, AutopilotOptions{0, {}, &output}).fly();
 
-  // Paths are numbered in the order interfaces appear on the bus.
+  // Attachments are numbered in the order interfaces appear on the bus.
   std::vector<int> flashOrder;
   for (const auto printer : rig.bus.printers()) {
     const QString path = QString::fromStdU16String(rig.bus.flashPath(printer));
     if (!path.isEmpty()) {
-      flashOrder.push_back(path.mid(path.lastIndexOf(QLatin1String("lp")) + 2).toInt());
+      flashOrder.push_back(path.mid(path.lastIndexOf(QLatin1Char('@')) + 1).toInt());
     }
     if (printer <= 3) {
       EXPECT_EQ(rig.bus.image(printer).checksum, rig.image.checksum()) << printer;
