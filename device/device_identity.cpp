@@ -2,6 +2,8 @@
 // filling description and serial number of every entry of a table.
 #include <algorithm>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "device/bounded_text.h"
 #include "device/device_layer.h"
@@ -22,7 +24,43 @@ void appendBounded(FieldBuffer& buffer, std::size_t& length, std::u16string_view
   buffer[length] = u'\0';
 }
 
+// A plain substring search, not anchored to a field start: "SN:" also matches the tail of a
+// longer key such as "XSN:", and the first occurrence wins. Nullopt when the key is absent or
+// ends the ID.
+std::optional<std::u16string_view> fieldValue(std::u16string_view id, std::u16string_view key) {
+  const std::size_t at = id.find(key);
+  if (at == std::u16string_view::npos || at + key.size() >= id.size()) {
+    return std::nullopt;
+  }
+  const std::u16string_view rest = id.substr(at + key.size());
+  return rest.substr(0, rest.find(u';'));
+}
+
+std::u16string widened(std::string_view text) {
+  std::u16string wide(text.size(), u'\0');
+  // Byte for byte, no code page: 0xE9 becomes U+00E9.
+  std::transform(text.begin(), text.end(), wide.begin(),
+                 [](char byte) { return static_cast<char16_t>(static_cast<unsigned char>(byte)); });
+  return wide;
+}
+
+// Field values keep at most 127 characters, as the layer's field buffers do.
+std::u16string boundedField(std::u16string_view id, std::u16string_view key) {
+  const auto value = fieldValue(id, key);
+  return value ? std::u16string(value->substr(0, kFieldChars - 1)) : std::u16string();
+}
+
 }  // namespace
+
+DeviceIdentity identityOfDeviceId(std::string_view deviceId) {
+  const std::u16string id = widened(deviceId.substr(0, kDeviceIdBytes - 1));
+  if (id.find(u"MFG:") == std::u16string::npos) {
+    return {};
+  }
+  std::u16string description = boundedField(id, u"MFG:") + u" " + boundedField(id, u"MDL:");
+  description.resize(std::min(description.size(), kFieldChars - 1));
+  return {std::move(description), boundedField(id, u"SN:")};
+}
 
 int PrinterDeviceLayer::ReadDeviceId() {
   detail::DeviceSession device(platform_, currentDevicePath());
@@ -40,9 +78,8 @@ int PrinterDeviceLayer::ReadDeviceId() {
   if (text.empty() || text.find("MFG:") == std::string_view::npos) {
     return 0;
   }
-  // Byte for byte, no code page: 0xE9 becomes U+00E9.
-  std::transform(text.begin(), text.end(), deviceIdWide_,
-                 [](char byte) { return static_cast<char16_t>(static_cast<unsigned char>(byte)); });
+  const std::u16string wide = widened(text);
+  std::copy(wide.begin(), wide.end(), deviceIdWide_);
   deviceIdWide_[text.size()] = u'\0';
   return 1;
 }
@@ -53,16 +90,12 @@ int PrinterDeviceLayer::GetDeviceIdField(std::u16string_view key, FieldBuffer& v
   if (id.empty()) {
     return 0;
   }
-  // A plain substring search, not anchored to a field start: "SN:" also matches the tail of a
-  // longer key such as "XSN:", and the first occurrence wins.
-  const std::size_t at = id.find(key);
-  if (at == std::u16string_view::npos || at + key.size() >= id.size()) {
+  const auto found = fieldValue(id, key);
+  if (!found) {
     return 0;
   }
-  std::u16string_view rest = id.substr(at + key.size());
-  rest = rest.substr(0, rest.find(u';'));
   // A value of 128 characters or more keeps its first 127.
-  detail::copyBounded(value, rest);
+  detail::copyBounded(value, *found);
   return 1;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "device/printer_records.h"
@@ -23,6 +24,14 @@ inline constexpr std::string_view kFlashCommandSet = "ds2.set 79744, 1;";
 inline constexpr std::string_view kFlashCommandDownload = "udw.srec_download;";
 
 using FieldBuffer = char16_t[kFieldChars];
+
+// Description ("MFG MDL") and serial number of a device ID obtained without opening the printer,
+// by the rules the listing applies; both empty when the ID has no "MFG:" field.
+struct DeviceIdentity {
+  std::u16string description;
+  std::u16string serialNumber;
+};
+DeviceIdentity identityOfDeviceId(std::string_view deviceId);
 
 // The printer's name for a state code 0..54, or empty for codes that have none.
 std::string_view printerStateName(int code);

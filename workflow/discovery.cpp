@@ -35,6 +35,7 @@ void UpdateWorkflow::App_EnumerateSupportedPrintersInIdleMode() {
         services_.view.setPrinterChecklist(entries);
       }
     }
+    diagnoseUnusablePrinters();
     services_.view.pump();
   } catch (const std::exception& error) {
     showError(error);
@@ -57,6 +58,16 @@ void UpdateWorkflow::App_EnumerateSupportedPrintersInFlashMode() {
   } catch (const std::exception& error) {
     showError(error);
   }
+}
+
+bool UpdateWorkflow::hasUnmatchedFlashPrinter() const {
+  const auto& flash = gVUZPrinterInfo.flashPrinters;
+  for (int entry = 0; entry < flash.deviceCount && entry < device::MaxPrinterDevices; ++entry) {
+    if (flash.selected[entry] != 1) {
+      return true;
+    }
+  }
+  return false;
 }
 
 // A flash-mode printer belongs to the run when a ticked idle printer has its serial number.
@@ -86,14 +97,20 @@ void UpdateWorkflow::App_USBEvent_Handler() {
   }
 }
 
-// Listing pumps, so another notice can arrive while one is being handled; it is dropped rather
-// than listed again from inside the listing (and not queued for later).
+// Listing pumps, so another notice can arrive while one is being handled. It is not listed from
+// inside the listing, but it is not dropped either: the kernel announces a printer's USB device
+// before its printer node, so the notice that matters is often the one that comes during the
+// listing its predecessor started.
 void UpdateWorkflow::onDeviceNodesChanged() {
   if (gUSBPnPDetected != 0) {
+    relistRequested_ = true;
     return;
   }
-  gUSBPnPDetected = 1;
-  App_USBEvent_Handler();
+  do {
+    relistRequested_ = false;
+    gUSBPnPDetected = 1;
+    App_USBEvent_Handler();
+  } while (relistRequested_);
 }
 
 }  // namespace nobrix::workflow

@@ -75,24 +75,26 @@ TEST_F(Discovery, ASeventhInterfaceIsNotConsidered) {
   EXPECT_EQ(rig->view.checklist.back(), u"SALVENOR LRX5303[SN#:SIX006]");
 }
 
-TEST_F(Discovery, TwoNoticesInQuickSuccessionGiveOneListing) {
+TEST_F(Discovery, NoticesDuringAListingGiveExactlyOneMoreListing) {
   rig->listPrinters();
   const auto before = listings();
   rig->plug("QUICK1");
   rig->plug("QUICK2");
-  ASSERT_EQ(rig->pendingNotices(), 2);
-
-  // The first notice lists; the listing's own pump delivers the second, which meets the guard.
-  rig->view.pump();
-  EXPECT_EQ(listings(), before + 1);
-  EXPECT_EQ(rig->view.checklist.size(), 2U);
-  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
-
-  // Once handled, the next notice lists again.
   rig->plug("QUICK3");
+  ASSERT_EQ(rig->pendingNotices(), 3);
+
+  // The first notice lists; that listing's own pump delivers the other two, which meet the
+  // guard and are coalesced into one more listing after it, never dropped.
   rig->view.pump();
   EXPECT_EQ(listings(), before + 2);
   EXPECT_EQ(rig->view.checklist.size(), 3U);
+  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
+
+  // Once handled, the next notice lists again, once.
+  rig->plug("QUICK4");
+  rig->view.pump();
+  EXPECT_EQ(listings(), before + 3);
+  EXPECT_EQ(rig->view.checklist.size(), 4U);
 }
 
 TEST_F(Discovery, NothingIsListedOnceARunHasStarted) {
