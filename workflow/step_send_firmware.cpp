@@ -29,6 +29,12 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
         } else {
           setPrinterStatus(slot, row, kFailed, keys::kStatusFlashingTimeout);
         }
+      } else if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kInFlashMode &&
+                 hasUnmatchedFlashPrinter()) {
+        // It switched, and a flash-mode printer is there whose serial number matches no ticked
+        // printer (an ID read short, say): it must not pass for an unplugged printer.
+        flashModeUnmatched_[static_cast<std::size_t>(slot)] = true;
+        setPrinterStatus(slot, row, kFailed, keys::kStatusFlashModeUnmatched);
       } else {
         setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotConnected);
       }

@@ -28,7 +28,7 @@ std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
           // Still present at the limit: the printer may yet finish, so it keeps its status.
           setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
         }
-      } else {
+      } else if (slot < 0 || !flashModeUnmatched_[static_cast<std::size_t>(slot)]) {
         setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
       }
       view.setRowSelected(row, false);

@@ -19,6 +19,10 @@ class UpdateView {
   virtual int printerChecklistCount() const = 0;
   virtual bool isPrinterChecklistEntryTicked(int entry) const = 0;
   virtual void setPrinterChecklistEnabled(bool enabled) = 0;
+  // Supported printers that are attached but cannot be used, one line each with why and what
+  // to do, in the current language; empty when there are none. Never a dialog, and the check
+  // list stays as it is.
+  virtual void setPrinterDiagnosis(const std::vector<std::u16string>& lines) = 0;
 
   // Controls the run switches on and off.
   virtual void setWaitCursor(bool on) = 0;

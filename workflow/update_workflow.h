@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "device/device_layer.h"
 #include "device/printer_records.h"
@@ -40,8 +41,11 @@ class UpdateWorkflow {
   void App_EnumerateSupportedPrintersInFlashMode();
   void App_ClearPrinterInfo(std::u16string_view table);  // "IDLE" or anything else (flash)
   void App_USBEvent_Handler();
-  // A change of the set of device nodes: lists again unless a notice is already being handled.
+  // A change of the set of device nodes. One that arrives while a listing runs (the listing
+  // pumps) is not lost: the listing runs once more when it ends, however many came meanwhile.
   void onDeviceNodesChanged();
+  // Writes the diagnosis of unusable printers again in the current language.
+  void refreshPrinterDiagnosis();
 
   // The update run.
   void App_StartButton_Handler();
@@ -83,6 +87,10 @@ class UpdateWorkflow {
   int slotOfRow(int row) const;
   int flashEntryOfRow(int row) const;
   bool isTakingPart(std::u16string_view serialNumber) const;
+  bool hasUnmatchedFlashPrinter() const;
+
+  // Supported printers that are attached but cannot be opened, from the last idle listing.
+  void diagnoseUnusablePrinters();
 
   // The workers' shared wait: polls the current device until it is gone or the limit is over.
   void waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds);
@@ -95,6 +103,11 @@ class UpdateWorkflow {
   std::u16string productName_;  // terminated copy for the device layer
   bool runInProgress_ = false;
   bool runFinished_ = false;
+  bool relistRequested_ = false;
+  std::vector<platform::UnusableInterface> unusablePrinters_;
+  // Rows whose printer reached flash mode but could not be told apart from another flash-mode
+  // printer by serial number; their text says so to the end of the run.
+  std::array<bool, device::MaxPrinterDevices> flashModeUnmatched_{};
 };
 
 }  // namespace nobrix::workflow

@@ -40,6 +40,7 @@ class FakeView final : public workflow::UpdateView {
   int printerChecklistCount() const override { return static_cast<int>(checklist.size()); }
   bool isPrinterChecklistEntryTicked(int entry) const override;
   void setPrinterChecklistEnabled(bool enabled) override { checklistEnabled = enabled; }
+  void setPrinterDiagnosis(const std::vector<std::u16string>& lines) override { diagnosis = lines; }
   void setWaitCursor(bool on) override { waitCursor = on; }
   void setActivityIndicatorEnabled(bool enabled) override { activityIndicatorEnabled = enabled; }
   void setCaptionCloseEnabled(bool enabled) override { captionCloseEnabled = enabled; }
@@ -68,6 +69,7 @@ class FakeView final : public workflow::UpdateView {
   // State of the controls; starting values as the window shows them before a run.
   std::vector<std::u16string> checklist;
   std::vector<bool> ticks;
+  std::vector<std::u16string> diagnosis;
   bool checklistEnabled = true;
   bool waitCursor = false;
   bool activityIndicatorEnabled = false;

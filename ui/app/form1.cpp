@@ -145,6 +145,9 @@ void Form1::App_ChangeLanguage(std::int32_t languageIndex) {
     PrinterSerialNumLabel->setText(language.textOf("StrRes_PrinterSerialNum"));
     VUZStatusLabel->setText(language.textOf("StrRes_Status"));
     AppCloseButton->setText(language.textOf("StrRes_Close"));
+    if (workflow_) {
+      workflow_->refreshPrinterDiagnosis();
+    }
     QCoreApplication::processEvents();
   } catch (const std::exception& error) {
     showPlainError(error);

@@ -84,6 +84,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   int printerChecklistCount() const override;
   bool isPrinterChecklistEntryTicked(int entry) const override;
   void setPrinterChecklistEnabled(bool enabled) override;
+  void setPrinterDiagnosis(const std::vector<std::u16string>& lines) override;
   void setWaitCursor(bool on) override;
   void setActivityIndicatorEnabled(bool enabled) override;
   void setCaptionCloseEnabled(bool enabled) override;
@@ -160,6 +161,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QWidget* ProgressTabPage = nullptr;
   QLabel* InstructionCaptionLabel = nullptr;
   QLabel* InstructionsLabel = nullptr;
+  QLabel* PrinterDiagnosisLabel = nullptr;
   QPushButton* StartButton = nullptr;
   QLabel* PrinterSerialNumLabel = nullptr;
   QLabel* VUZStatusLabel = nullptr;

@@ -234,6 +234,18 @@ QWidget* Form1::buildStartPage() {
       QStringLiteral("#InstructionsLabel { background: white; color: black; padding: 0px 8px; }"));
   stack->addWidget(InstructionsLabel, 1);
 
+  // Printers that are attached but cannot be used; hidden while there are none.
+  PrinterDiagnosisLabel = named(new QLabel, QStringLiteral("PrinterDiagnosisLabel"));
+  PrinterDiagnosisLabel->setFont(look::font(9));
+  PrinterDiagnosisLabel->setWordWrap(true);
+  PrinterDiagnosisLabel->setTextFormat(Qt::PlainText);
+  PrinterDiagnosisLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PrinterDiagnosisLabel->setStyleSheet(
+      QStringLiteral("#PrinterDiagnosisLabel { background: rgb(255, 244, 214); "
+                     "color: rgb(122, 0, 0); padding: 4px 8px; }"));
+  PrinterDiagnosisLabel->hide();
+  stack->addWidget(PrinterDiagnosisLabel);
+
   StartButton = buildWideButton(QStringLiteral("StartButton"));
   stack->addWidget(StartButton);
   return StartTabPage;

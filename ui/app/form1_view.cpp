@@ -68,6 +68,15 @@ void Form1::setPrinterChecklistEnabled(bool enabled) {
   SupportedPrinterCheckedListBox->setEnabled(enabled);
 }
 
+void Form1::setPrinterDiagnosis(const std::vector<std::u16string>& lines) {
+  QStringList texts;
+  for (const auto& line : lines) {
+    texts << toQString(line);
+  }
+  PrinterDiagnosisLabel->setText(texts.join(QStringLiteral("\n")));
+  PrinterDiagnosisLabel->setVisible(!texts.isEmpty());
+}
+
 void Form1::setWaitCursor(bool on) {
   if (on) {
     setCursor(Qt::WaitCursor);

@@ -157,5 +157,21 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_StatusFlashModeUnmatched">
+        <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
+        <translation>Fehler: Drucker im Flash-Modus, aber seine Seriennummer wurde nicht erkannt!</translation>
+    </message>
+    <message id="StrRes_DiagnosisNoRights">
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
+        <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Nehmen Sie den Benutzer in die Gruppe &quot;lp&quot; auf und melden Sie sich neu an, oder installieren Sie die udev-Regel aus der README.</translation>
+    </message>
+    <message id="StrRes_DiagnosisBusy">
+        <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] ist angeschlossen, wird aber von einem anderen Programm verwendet. Beenden Sie dieses Programm, ziehen Sie dann den Drucker ab und schließen Sie ihn wieder an.</translation>
+    </message>
+    <message id="StrRes_DiagnosisHeldBy">
+        <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] ist angeschlossen, wird aber vom Programm %3 verwendet. Beenden Sie dieses Programm, ziehen Sie dann den Drucker ab und schließen Sie ihn wieder an.</translation>
+    </message>
 </context>
 </TS>

@@ -157,5 +157,21 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_StatusFlashModeUnmatched">
+        <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
+        <translation>Error: ¡Impresora en modo flash, pero no se reconoció su número de serie!</translation>
+    </message>
+    <message id="StrRes_DiagnosisNoRights">
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
+        <translation>%1 [SN#:%2] está conectada, pero este usuario no puede usarla. Añada el usuario al grupo &quot;lp&quot; y vuelva a iniciar sesión, o instale la regla udev descrita en el README.</translation>
+    </message>
+    <message id="StrRes_DiagnosisBusy">
+        <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] está conectada, pero otro programa la está usando. Cierre ese programa y luego desconecte la impresora y vuelva a conectarla.</translation>
+    </message>
+    <message id="StrRes_DiagnosisHeldBy">
+        <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] está conectada, pero el programa %3 la está usando. Cierre ese programa y luego desconecte la impresora y vuelva a conectarla.</translation>
+    </message>
 </context>
 </TS>

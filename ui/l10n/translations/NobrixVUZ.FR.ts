@@ -157,5 +157,21 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_StatusFlashModeUnmatched">
+        <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
+        <translation>Erreur&#160;: Imprimante en mode flash, mais son numéro de série n'a pas été reconnu&#160;!</translation>
+    </message>
+    <message id="StrRes_DiagnosisNoRights">
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
+        <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Ajoutez l'utilisateur au groupe «&#160;lp&#160;» et reconnectez-vous, ou installez la règle udev décrite dans le README.</translation>
+    </message>
+    <message id="StrRes_DiagnosisBusy">
+        <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] est connectée, mais un autre programme l'utilise. Fermez ce programme, puis débranchez l'imprimante et rebranchez-la.</translation>
+    </message>
+    <message id="StrRes_DiagnosisHeldBy">
+        <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
+        <translation>%1 [SN#:%2] est connectée, mais le programme %3 l'utilise. Fermez ce programme, puis débranchez l'imprimante et rebranchez-la.</translation>
+    </message>
 </context>
 </TS>
