@@ -10,8 +10,6 @@ namespace nobrix::platform::usblp {
 
 namespace {
 
-constexpr std::string_view kNodePrefix = "/dev/usb/lp";
-
 // A whole number in `base`, surrounding blanks and a newline allowed (sysfs pads some values).
 std::optional<int> number(std::string_view text, int base = 10) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\n')) {
@@ -50,7 +48,7 @@ std::optional<NodePath> parseNodePath(std::string_view path) {
   const auto bus = number(attachment.substr(0, colon));
   const auto device =
       colon == std::string_view::npos ? std::nullopt : number(attachment.substr(colon + 1));
-  if (!parsed.devNode.starts_with(kNodePrefix) || !bus || !device ||
+  if (parsed.devNode.empty() || !bus || !device ||
       attachment.find_first_of(" \n") != std::string_view::npos) {
     return std::nullopt;
   }

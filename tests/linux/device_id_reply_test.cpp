@@ -51,6 +51,29 @@ TEST(DeviceIdReply, ReadsTheTextTheLengthPrefixCovers) {
   }
 }
 
+// Straight from the printer the transfer's length is known, so a prefix that leaves itself out
+// of the count costs nothing.
+TEST(DeviceIdReply, ARawReplyEndsWhereTheTransferEnded) {
+  struct RawCase {
+    const char* name;
+    unsigned declared;
+    std::size_t received;
+    std::string expected;
+  };
+  const std::vector<RawCase> cases = {
+      {"length counts its own two bytes", 37, 37, kId},
+      {"length counts only the text", 35, 37, kId},
+      {"length beyond what arrived", 200, 37, kId},
+      {"length short of what arrived for no known reason", 10, 37, "MFG:SALV"},
+      {"nothing after the prefix", 2, 2, ""},
+      {"a transfer shorter than the prefix", 37, 1, ""},
+  };
+  for (const RawCase& c : cases) {
+    const auto buffer = reply(c.declared, kId, 1024);
+    EXPECT_EQ(rawDeviceIdText(buffer.data(), c.received), c.expected) << c.name;
+  }
+}
+
 TEST(DeviceIdReply, BuffersTooSmallForThePrefixHoldNoText) {
   const std::uint8_t one[1] = {0x40};
   EXPECT_EQ(deviceIdText(one, 1), "");

@@ -13,6 +13,9 @@ class ForwardingPlatform : public platform::Platform {
   std::vector<std::u16string> printerInterfacePaths() override {
     return inner_.printerInterfacePaths();
   }
+  std::vector<platform::UnusableInterface> unusableInterfaces() override {
+    return inner_.unusableInterfaces();
+  }
   platform::DeviceHandle open(std::u16string_view path, platform::OpenMode mode) override {
     return inner_.open(path, mode);
   }
