@@ -1,46 +1,26 @@
-// The image transfer. The order of acquisition is fixed (module, entry, loaded resource, working
-// copy, device); guards release in reverse on every path, and a message is only shown once
-// everything is released, so a printer is never held open behind a modal dialog.
+// The image transfer. The order of acquisition is fixed (module, entry, loaded resource, device);
+// guards release in reverse on every path, and a message is only shown once everything is
+// released, so a printer is never held open behind a modal dialog. The pieces are written
+// straight from the locked image: it lies in the program's read-only data and cannot change
+// during a send, so a working copy would cost the image's size in memory and time for nothing.
 #include "firmware/firmware_transfer.h"
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
-#include <memory>
 #include <string_view>
 
+#include "firmware/locked_image.h"
 #include "platform/text_encoding.h"
 
 namespace nobrix::firmware {
 namespace {
 
-constexpr std::string_view kImageNotFoundKey = "StrRes_FiirmwareNotFound";
 constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
-constexpr std::string_view kImageEmptyKey = "StrRes_FirmwareZeroBytes";
 
 // For a write that fails without the platform's own wording, or that the device takes no byte
 // of: either way the printer would otherwise be reported as updated with a truncated image.
 constexpr std::u16string_view kWriteRefusedText =
     u"Error: The printer did not accept the firmware data!";
-
-class LoadedResourceGuard {
- public:
-  LoadedResourceGuard(ResourceModule& resources, LoadedResource loaded)
-      : resources_(resources), loaded_(loaded) {}
-  ~LoadedResourceGuard() {
-    if (loaded_) {
-      resources_.free(loaded_);
-    }
-  }
-  LoadedResourceGuard(const LoadedResourceGuard&) = delete;
-  LoadedResourceGuard& operator=(const LoadedResourceGuard&) = delete;
-  LoadedResource get() const { return loaded_; }
-  explicit operator bool() const { return static_cast<bool>(loaded_); }
-
- private:
-  ResourceModule& resources_;
-  LoadedResource loaded_;
-};
 
 class DeviceGuard {
  public:
@@ -64,12 +44,6 @@ class DeviceGuard {
   platform::DeviceHandle handle_ = platform::kInvalidHandle;
 };
 
-std::unique_ptr<std::uint8_t[]> makeWorkingCopy(const std::uint8_t* image, std::size_t size) {
-  auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(size);
-  std::memcpy(copy.get(), image, size);
-  return copy;
-}
-
 }  // namespace
 
 FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule& resources,
@@ -77,109 +51,84 @@ FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule&
     : platform_(platform), resources_(resources), texts_(texts), messages_(messages) {}
 
 std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) {
-  std::u16string message;
-  std::int32_t result = 0;
+  Outcome outcome;
   try {
-    result = copyImageToPrinter(devicePath, message);
+    outcome = copyImageToPrinter(devicePath);
   } catch (const std::exception& error) {
-    result = 0;
+    outcome.result = 0;
     try {
-      message = platform::fromUtf8(error.what());
+      outcome.message = platform::fromUtf8(error.what());
     } catch (...) {
-      message.clear();
+      outcome.message.clear();
     }
   } catch (...) {
-    result = 0;
+    outcome.result = 0;
   }
-  showQuietly(message);
-  return result;
+  showQuietly(outcome.message);
+  return outcome.result;
 }
 
-template <typename UseImage>
-std::int32_t FirmwareTransfer::withLockedImage(const UseImage& use, std::u16string& message) {
-  const ModuleHandle module = resources_.ownModule();
-  if (!module) {
-    return 0;
+// Image, then device, then the pieces straight from the locked image; both are released when
+// this returns, before any message is shown.
+FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath) {
+  const LockedImage image(resources_);
+  if (!image) {
+    return {0, keyedText(image.failureKey())};
   }
-  const ResourceEntry entry =
-      resources_.find(module, kFirmwareImageResourceId, kRawDataResourceType);
-  if (!entry) {
-    message = texts_.text(kImageNotFoundKey);
-    return 0;
+  const DeviceGuard device{platform_, devicePath};
+  if (!device) {
+    return {};
   }
-  const LoadedResourceGuard loaded{resources_, resources_.load(module, entry)};
-  if (!loaded) {
-    message = texts_.text(kImageLoadFailKey);
-    return 0;
-  }
-  // The size is known here, before any device is opened.
-  const std::size_t size = resources_.size(module, entry);
-  if (size == 0) {
-    message = texts_.text(kImageEmptyKey);
-    return 0;
-  }
-  const std::uint8_t* image = resources_.lock(loaded.get());
-  if (image == nullptr) {
-    return 0;
-  }
-  return use(image, size);
-}
-
-std::int32_t FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
-                                                  std::u16string& message) {
-  return withLockedImage(
-      [&](const std::uint8_t* image, std::size_t size) -> std::int32_t {
-        const auto workingCopy = makeWorkingCopy(image, size);
-        const DeviceGuard device{platform_, devicePath};
-        if (!device) {
-          return 0;
-        }
-        return sendImage(device.get(), workingCopy.get(), size, message);
-      },
-      message);
+  return sendImage(device.get(), image.bytes());
 }
 
 bool FirmwareTransfer::firmwareImageReady(std::u16string& problem) {
   problem.clear();
-  std::int32_t ready = 0;
+  bool ready = false;
   try {
-    ready = withLockedImage([](const std::uint8_t*, std::size_t) { return 1; }, problem);
+    const LockedImage image(resources_);
+    ready = static_cast<bool>(image);
+    problem = keyedText(image.failureKey());
   } catch (const std::exception& error) {
     problem = platform::fromUtf8(error.what());
   }
   // A module or image that cannot be reached has no keyed text of its own.
-  if (ready == 0 && problem.empty()) {
+  if (!ready && problem.empty()) {
     problem = texts_.text(kImageLoadFailKey);
   }
-  return ready == 1;
+  return ready;
 }
 
-std::int32_t FirmwareTransfer::sendImage(platform::DeviceHandle device, const std::uint8_t* image,
-                                         std::size_t size, std::u16string& message) {
-  for (std::size_t offset = 0; offset < size; offset += kPieceBytes) {
-    const std::size_t piece = std::min(kPieceBytes, size - offset);
-    if (!writePiece(device, image + offset, piece, message)) {
-      return 0;
+std::u16string FirmwareTransfer::keyedText(std::string_view key) const {
+  return key.empty() ? std::u16string() : texts_.text(key);
+}
+
+FirmwareTransfer::Outcome FirmwareTransfer::sendImage(platform::DeviceHandle device,
+                                                      std::span<const std::uint8_t> image) {
+  for (std::size_t offset = 0; offset < image.size(); offset += kPieceBytes) {
+    const std::size_t piece = std::min(kPieceBytes, image.size() - offset);
+    if (auto refused = writePiece(device, image.subspan(offset, piece))) {
+      return {0, std::move(*refused)};
     }
   }
-  return 1;
+  return {1, {}};
 }
 
 // A piece counts only when the device has taken all of it: a short write is continued with the
 // rest, and a write that takes nothing ends the transfer rather than spinning.
-bool FirmwareTransfer::writePiece(platform::DeviceHandle device, const std::uint8_t* piece,
-                                  std::size_t size, std::u16string& message) {
+std::optional<std::u16string> FirmwareTransfer::writePiece(platform::DeviceHandle device,
+                                                           std::span<const std::uint8_t> piece) {
   std::size_t written = 0;
-  while (written < size) {
-    const platform::IoResult outcome = platform_.write(device, piece + written, size - written);
+  while (written < piece.size()) {
+    const platform::IoResult outcome =
+        platform_.write(device, piece.data() + written, piece.size() - written);
     if (!outcome.ok || outcome.bytes == 0) {
-      message = outcome.ok || outcome.errorText.empty() ? std::u16string{kWriteRefusedText}
-                                                        : platform::fromUtf8(outcome.errorText);
-      return false;
+      return outcome.ok || outcome.errorText.empty() ? std::u16string{kWriteRefusedText}
+                                                     : platform::fromUtf8(outcome.errorText);
     }
-    written += std::min(outcome.bytes, size - written);
+    written += std::min(outcome.bytes, piece.size() - written);
   }
-  return true;
+  return std::nullopt;
 }
 
 // The dialog may fail too; that must not turn a reported failure into an escaping exception.

@@ -1,11 +1,14 @@
-// Streams the built-in firmware image to one printer: finds the image among the program's own
-// resources, copies it, opens the printer's flash-mode path exclusively for writing and writes
-// the copy in fixed pieces. Runs on the send worker's thread; keeps nothing between calls.
+// Streams the built-in firmware image to one printer: finds and locks the image among the
+// program's own resources, opens the printer's flash-mode path exclusively for writing and writes
+// the image in fixed pieces. Runs on the send worker's thread; keeps nothing between calls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "firmware/firmware_sender.h"
 #include "firmware/resource_module.h"
@@ -32,15 +35,16 @@ class FirmwareTransfer final : public FirmwareSender {
   bool firmwareImageReady(std::u16string& problem) override;
 
  private:
-  // Finds, loads and locks the image and hands its bytes to `use`; 0 with the keyed message
-  // when the image is missing, unloadable or empty.
-  template <typename UseImage>
-  std::int32_t withLockedImage(const UseImage& use, std::u16string& message);
-  std::int32_t copyImageToPrinter(const char16_t* devicePath, std::u16string& message);
-  std::int32_t sendImage(platform::DeviceHandle device, const std::uint8_t* image, std::size_t size,
-                         std::u16string& message);
-  bool writePiece(platform::DeviceHandle device, const std::uint8_t* piece, std::size_t size,
-                  std::u16string& message);
+  struct Outcome {
+    std::int32_t result = 0;
+    std::u16string message;  // shown once everything is released; empty: nothing to show
+  };
+  Outcome copyImageToPrinter(const char16_t* devicePath);
+  Outcome sendImage(platform::DeviceHandle device, std::span<const std::uint8_t> image);
+  // Nullopt when the device took the whole piece; else what to tell the user.
+  std::optional<std::u16string> writePiece(platform::DeviceHandle device,
+                                           std::span<const std::uint8_t> piece);
+  std::u16string keyedText(std::string_view key) const;
   void showQuietly(const std::u16string& message);
 
   platform::Platform& platform_;

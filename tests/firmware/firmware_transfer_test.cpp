@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "firmware_test_support.h"
+#include "tests/support/forwarding_platform.h"
 
 namespace nobrix::firmware {
 namespace {
@@ -75,6 +76,34 @@ TEST_F(FirmwareTransferTest, SendsTheWholeImageInOrderInFullPiecesAndARemainder)
   const auto exact = plugInFlashMode(bus, script());
   EXPECT_EQ(send(exact), 1);
   EXPECT_EQ(bus.image(exact).writeSizes, (std::vector<std::size_t>{kPiece, kPiece}));
+}
+
+// Every byte handed to the device is read from the locked image itself, at its own offset: a
+// working copy of the whole image (77 MB per send) cannot come back unnoticed.
+TEST_F(FirmwareTransferTest, WritesEveryPieceStraightFromTheLockedImage) {
+  struct AddressRecorder final : nobrix::testing::ForwardingPlatform {
+    using ForwardingPlatform::ForwardingPlatform;
+    std::vector<const std::uint8_t*> writes;
+    platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
+                             std::size_t size) override {
+      writes.push_back(data);
+      return ForwardingPlatform::write(handle, data, size);
+    }
+  } recorder(bus);
+  FirmwareTransfer direct{recorder, resources, texts, messages};
+  const auto printer =
+      plugInFlashMode(bus, script([](PrinterScript& s) { s.maxBytesPerWrite = 50'000; }));
+  ASSERT_EQ(direct.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str()), 1);
+
+  const std::uint8_t* image = resources.bytes.data();
+  std::vector<const std::uint8_t*> expected;
+  for (std::size_t piece = 0; piece < resources.bytes.size(); piece += kPiece) {
+    const std::size_t end = std::min(piece + kPiece, resources.bytes.size());
+    for (std::size_t offset = piece; offset < end; offset += 50'000) {
+      expected.push_back(image + offset);
+    }
+  }
+  EXPECT_EQ(recorder.writes, expected);
 }
 
 TEST_F(FirmwareTransferTest, ContinuesPartialWritesUntilEveryByteIsDelivered) {
