@@ -17,11 +17,9 @@ namespace {
 constexpr std::string_view kImageNotFoundKey = "StrRes_FiirmwareNotFound";
 constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
 constexpr std::string_view kImageEmptyKey = "StrRes_FirmwareZeroBytes";
-
 // For a write that fails without the platform's own wording, or that the device takes no byte
 // of: either way the printer would otherwise be reported as updated with a truncated image.
-constexpr std::u16string_view kWriteRefusedText =
-    u"Error: The printer did not accept the firmware data!";
+constexpr std::string_view kWriteRefusedKey = "StrRes_FirmwareNotAccepted";
 
 class LoadedResourceGuard {
  public:
@@ -173,7 +171,7 @@ bool FirmwareTransfer::writePiece(platform::DeviceHandle device, const std::uint
   while (written < size) {
     const platform::IoResult outcome = platform_.write(device, piece + written, size - written);
     if (!outcome.ok || outcome.bytes == 0) {
-      message = outcome.ok || outcome.errorText.empty() ? std::u16string{kWriteRefusedText}
+      message = outcome.ok || outcome.errorText.empty() ? texts_.text(kWriteRefusedKey)
                                                         : platform::fromUtf8(outcome.errorText);
       return false;
     }
