@@ -73,13 +73,13 @@ TEST_F(StringTablesTest, EveryTableYieldsEveryTextExactly) {
   }
 }
 
-TEST_F(StringTablesTest, SourcesHoldTheSame38Keys) {
+TEST_F(StringTablesTest, SourcesHoldTheSameKeys) {
   QSet<QString> expectedKeys;
   for (const auto& entry : kExpectedTexts) {
     expectedKeys.insert(
         QString::fromLatin1(entry.key.data(), static_cast<qsizetype>(entry.key.size())));
   }
-  ASSERT_EQ(expectedKeys.size(), 38);
+  ASSERT_EQ(expectedKeys.size(), static_cast<qsizetype>(testing::kExpectedKeyCount));
   for (std::int32_t language = 0; language < kLanguageCount; ++language) {
     EXPECT_EQ(sourceIds(language), expectedKeys) << stringTableName(language);
   }

@@ -157,5 +157,13 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Error: The printer did not accept the firmware data!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>The update is running. The window can be closed once it has finished.</translation>
+    </message>
 </context>
 </TS>

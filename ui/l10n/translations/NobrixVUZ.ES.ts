@@ -157,5 +157,13 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Error: ¡La impresora no aceptó los datos del firmware!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.</translation>
+    </message>
 </context>
 </TS>

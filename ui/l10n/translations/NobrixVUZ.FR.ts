@@ -157,5 +157,13 @@
         <source>Error: Firmware resource file size is 0 bytes!</source>
         <translation>Error: Firmware resource file size is 0 bytes!</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Erreur&#160;: L'imprimante n'a pas accepté les données du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée.</translation>
+    </message>
 </context>
 </TS>
