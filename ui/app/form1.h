@@ -36,6 +36,10 @@ class ActivityAnimator;
 }
 
 namespace nobrix::ui::app {
+class RunNotice;
+}
+
+namespace nobrix::ui::app {
 
 // The built-in firmware check: 1 with the build identifier in `buildId`, or 0 after the reason
 // has been shown to the user.
@@ -105,7 +109,9 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   void statusRowChanged(int row, const QString& text);
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -124,6 +130,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* buildCaptionButton(const QString& name, const QColor& hover);
   QPushButton* buildWideButton(const QString& name);
   void connectControls();
+  void fitToContent();
 
   void refreshPictures();
   void showFlag(std::int32_t languageIndex);
@@ -158,6 +165,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QStackedWidget* MainTabControl = nullptr;
   QWidget* StartTabPage = nullptr;
   QWidget* ProgressTabPage = nullptr;
+  QWidget* Progress_TabLayoutPanel = nullptr;
   QLabel* InstructionCaptionLabel = nullptr;
   QLabel* InstructionsLabel = nullptr;
   QPushButton* StartButton = nullptr;
@@ -170,6 +178,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* AppCloseButton = nullptr;
   QLabel* CopyrightLabel = nullptr;
   images::ActivityAnimator* activity_ = nullptr;
+  RunNotice* runNotice_ = nullptr;
 };
 
 }  // namespace nobrix::ui::app
