@@ -19,8 +19,7 @@ constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
 
 // For a write that fails without the platform's own wording, or that the device takes no byte
 // of: either way the printer would otherwise be reported as updated with a truncated image.
-constexpr std::u16string_view kWriteRefusedText =
-    u"Error: The printer did not accept the firmware data!";
+constexpr std::string_view kWriteRefusedKey = "StrRes_FirmwareNotAccepted";
 
 class DeviceGuard {
  public:
@@ -123,7 +122,7 @@ std::optional<std::u16string> FirmwareTransfer::writePiece(platform::DeviceHandl
     const platform::IoResult outcome =
         platform_.write(device, piece.data() + written, piece.size() - written);
     if (!outcome.ok || outcome.bytes == 0) {
-      return outcome.ok || outcome.errorText.empty() ? std::u16string{kWriteRefusedText}
+      return outcome.ok || outcome.errorText.empty() ? texts_.text(kWriteRefusedKey)
                                                      : platform::fromUtf8(outcome.errorText);
     }
     written += std::min(outcome.bytes, piece.size() - written);

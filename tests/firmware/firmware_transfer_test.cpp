@@ -28,6 +28,8 @@ class FirmwareTransferTest : public ::testing::Test {
         u"Build Error: Could not find firmware resource file!";
     texts.texts["StrRes_FirmwareLoadFail"] = u"Error: Could not load firmware resource file!";
     texts.texts["StrRes_FirmwareZeroBytes"] = u"Error: Firmware resource file size is 0 bytes!";
+    texts.texts["StrRes_FirmwareNotAccepted"] =
+        u"Error: The printer did not accept the firmware data!";
   }
 
   // A printer that takes exactly the test image; `change` adjusts the rest of its script.

@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 
 #include "tests/ui_app/window_rig.h"
+#include "ui/dialog/ui_message.h"
 #include "ui/resources/activity_animator.h"
 
 namespace nobrix::ui::app::testing {
@@ -107,6 +108,10 @@ TEST_F(Form1Run, TheWindowSwitchesToTheProgressPageAndLocksItsControlsForGood) {
 TEST_F(Form1Run, ACloseFromOutsideIsRefusedWhileTheRunGoesOn) {
   int refusals = 0;
   bool stillVisible = true;
+  QStringList notices;
+  bool shownOverTheLists = false;
+  auto* notice = window().findChild<QLabel*>(QStringLiteral("RunNoticeLabel"));
+  ASSERT_NE(notice, nullptr);
   QObject::connect(&window(), &Form1::statusRowChanged, [&](int, const QString&) {
     // The window manager's close, Alt+F4 and the session's end all arrive as a close event.
     QCloseEvent request;
@@ -114,11 +119,21 @@ TEST_F(Form1Run, ACloseFromOutsideIsRefusedWhileTheRunGoesOn) {
     refusals += request.isAccepted() ? 0 : 1;
     window().close();
     stillVisible = stillVisible && window().isVisible();
+    // Up from the first refusal, shown with the progress page once that comes up.
+    notices << (notice->isHidden() ? QString() : notice->text());
+    const QRect lists = notice->parentWidget()->rect();
+    shownOverTheLists = notice->isVisible() && lists.contains(notice->geometry()) &&
+                        notice->geometry().bottom() == lists.bottom() &&
+                        notice->height() >= notice->heightForWidth(lists.width());
   });
   rig_.clickButton("StartButton");
 
   EXPECT_EQ(refusals, 3 * 6);  // every status change of the three printers
   EXPECT_TRUE(stillVisible);
+  // Each refusal says why, in the window's language, with no dialog to answer.
+  EXPECT_EQ(notices.count(rig_.text("StrRes_CloseRefusedWhileUpdating")), 3 * 6);
+  EXPECT_TRUE(shownOverTheLists);
+  EXPECT_FALSE(notice->isVisible()) << "gone once CLOSE is offered";
   ASSERT_EQ(rig_.dialogs.size(), 1U);
   EXPECT_EQ(rig_.dialogs[0].counts.left(5), "[3/3]");
 
@@ -133,6 +148,20 @@ TEST_F(Form1Run, UnpluggingAfterStartLeavesTheCheckListAlone) {
   rig_.plug("SN-NEW");
   WindowRig::deliverEvents();
   EXPECT_EQ(rig_.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 3);
+}
+
+// The result dialog sits exactly in the middle of the window, wherever the window is.
+TEST_F(Form1Run, TheResultDialogIsCentredOnTheWindow) {
+  window().move(37, 58);
+  WindowRig::deliverEvents();
+  QRect dialogArea;
+  rig_.whileDialogOpen = [&](UI_Message& dialog) { dialogArea = dialog.frameGeometry(); };
+  rig_.clickButton("StartButton");
+
+  const QRect windowArea = window().frameGeometry();
+  ASSERT_FALSE(dialogArea.isEmpty());
+  EXPECT_EQ(dialogArea.x() - windowArea.x(), (windowArea.width() - dialogArea.width()) / 2);
+  EXPECT_EQ(dialogArea.y() - windowArea.y(), (windowArea.height() - dialogArea.height()) / 2);
 }
 
 TEST(Form1Closing, TheCaptionCloseButtonClosesAtOnceBeforeARun) {
@@ -162,6 +191,27 @@ TEST(Form1Closing, StartWithNothingListedAsksForAPrinterAndKeepsTheStartPage) {
             "StartTabPage");
   EXPECT_TRUE(rig.control<QPushButton>("CloseButton")->isEnabled());
   EXPECT_TRUE(rig.control<QPushButton>("LangButton")->isEnabled());
+}
+
+// A START refused for want of a ticked printer enables CLOSE on the hidden page; the run
+// started next must still keep CLOSE out of reach until it has ended.
+TEST(Form1Closing, CloseStaysDisabledThroughARunThatFollowsARefusedStart) {
+  WindowRig rig;
+  rig.plug("SN-A");
+  rig.loadAndShow();
+  rig.clickButton("StartButton");
+  ASSERT_EQ(rig.dialogs.size(), 1U);
+  EXPECT_EQ(rig.dialogs[0].message, rig.text("StrRes_SelectPrinter"));
+
+  auto* close = rig.control<QPushButton>("AppCloseButton");
+  std::vector<bool> enabledDuringRun;
+  QObject::connect(&rig.app.window(), &Form1::statusRowChanged,
+                   [&](int, const QString&) { enabledDuringRun.push_back(close->isEnabled()); });
+  rig.clickEntry(0);
+  rig.clickButton("StartButton");
+
+  EXPECT_EQ(enabledDuringRun, std::vector<bool>(6, false));
+  EXPECT_TRUE(close->isEnabled());
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ TEST_F(ShownDialog, PlainMessageFillsTheMessagePage) {
   EXPECT_EQ(labelText(dialog_, "UI_MessageLabel"),
             "ERROR: Firmware file mismatch!\r\nClosing tool");
   EXPECT_EQ(labelText(dialog_, "UI_CaptionLabel"), "ACME 1 VUZ");
+  EXPECT_EQ(dialog_.windowTitle(), "ACME 1 VUZ") << "what the task bar shows";
   EXPECT_TRUE(okEnabled(dialog_));
 }
 

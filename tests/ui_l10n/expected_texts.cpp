@@ -168,6 +168,16 @@ const std::array<ExpectedText, kExpectedKeyCount> kExpectedTexts = {{
       u"Error: Firmware resource file size is 0 bytes!",
       u"Error: Firmware resource file size is 0 bytes!",
       u"Error: Firmware resource file size is 0 bytes!"}},
+    {"StrRes_FirmwareNotAccepted",
+     {u"Error: The printer did not accept the firmware data!",
+      u"Fehler: Der Drucker hat die Firmware-Daten nicht angenommen!",
+      u"Error: ¡La impresora no aceptó los datos del firmware!",
+      u"Erreur\u00A0: L'imprimante n'a pas accepté les données du micrologiciel\u00A0!"}},
+    {"StrRes_CloseRefusedWhileUpdating",
+     {u"The update is running. The window can be closed once it has finished.",
+      u"Das Update läuft. Das Fenster kann geschlossen werden, sobald es abgeschlossen ist.",
+      u"La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.",
+      u"La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée."}},
 }};
 
 }  // namespace nobrix::ui::testing

@@ -7,7 +7,7 @@
 
 namespace nobrix::ui::testing {
 
-inline constexpr std::size_t kExpectedKeyCount = 38;
+inline constexpr std::size_t kExpectedKeyCount = 40;
 
 struct ExpectedText {
   std::string_view key;

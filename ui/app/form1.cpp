@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +13,7 @@
 
 #include "nobrix/build_constants.h"
 #include "platform/text_encoding.h"
+#include "ui/app/run_notice.h"
 #include "ui/l10n/branding.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
@@ -57,7 +59,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
   workflow_ = std::make_unique<workflow::UpdateWorkflow>(workflow::WorkflowServices{
       services_.device, services_.firmware, services_.language, services_.messages, *this,
       services_.workers, build::kProductNameWide.view()});
-  resize(minimumSizeHint().expandedTo(minimumSize()));
+  fitToContent();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -171,12 +173,38 @@ void Form1::APP_AppCloseButton_Handler(const QString& command) {
   }
 }
 
+// One size, the designed one or larger when a language's texts need it. Minimum and maximum
+// are equal so the window manager offers no resizing and no maximising.
+void Form1::fitToContent() {
+  setFixedSize(layout()->totalMinimumSize().expandedTo(dip(1361, 624)));
+}
+
+bool Form1::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  // The layout has just been redone for a change of texts or fonts.
+  if (event->type() == QEvent::LayoutRequest) {
+    fitToContent();
+  }
+  return handled;
+}
+
+// A window manager that ignores the size hints may still maximise on a key or a double click.
+void Form1::changeEvent(QEvent* event) {
+  constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (event->type() == QEvent::WindowStateChange && (windowState() & kResized) != 0) {
+    setWindowState(windowState() & ~kResized);
+  }
+  QWidget::changeEvent(event);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
   // The run holds the printers between modes; a close from the window manager, Alt+F4 or the
   // session ending would leave them half-flashed. The window's own buttons are out of reach
-  // until the run has ended, so only such outside requests are refused here.
+  // until the run has ended, so only such outside requests are refused here, with a word why.
   if (workflow_->runInProgress()) {
     event->ignore();
+    runNotice_->showText(
+        displayText(services_.language.textOf("StrRes_CloseRefusedWhileUpdating")));
     return;
   }
   event->accept();

@@ -36,6 +36,10 @@ class ActivityAnimator;
 }
 
 namespace nobrix::ui::app {
+class RunNotice;
+}
+
+namespace nobrix::ui::app {
 
 // The built-in firmware check: 1 with the build identifier in `buildId`, or 0 after the reason
 // has been shown to the user.
@@ -106,7 +110,9 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   void statusRowChanged(int row, const QString& text);
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -125,6 +131,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* buildCaptionButton(const QString& name, const QColor& hover);
   QPushButton* buildWideButton(const QString& name);
   void connectControls();
+  void fitToContent();
 
   void refreshPictures();
   void showFlag(std::int32_t languageIndex);
@@ -159,6 +166,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QStackedWidget* MainTabControl = nullptr;
   QWidget* StartTabPage = nullptr;
   QWidget* ProgressTabPage = nullptr;
+  QWidget* Progress_TabLayoutPanel = nullptr;
   QLabel* InstructionCaptionLabel = nullptr;
   QLabel* InstructionsLabel = nullptr;
   QLabel* PrinterDiagnosisLabel = nullptr;
@@ -172,6 +180,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* AppCloseButton = nullptr;
   QLabel* CopyrightLabel = nullptr;
   images::ActivityAnimator* activity_ = nullptr;
+  RunNotice* runNotice_ = nullptr;
 };
 
 }  // namespace nobrix::ui::app

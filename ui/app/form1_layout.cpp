@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "ui/app/form1.h"
+#include "ui/app/run_notice.h"
+#include "ui/app/tick_box_style.h"
 #include "ui/app/window_style.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/look.h"
@@ -37,19 +39,12 @@ QWidget* panel(const QString& name, const QColor& background) {
 QListWidget* progressList(const QString& name) {
   auto* list = named(new QListWidget, name);
   list->setFont(look::font(11));
+  // Rows are measured one by one (no uniform item sizes): a long status text then widens the
+  // list's content and the scroll bar appears instead of an ellipsis.
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   list->setSelectionMode(QAbstractItemView::MultiSelection);
   list->setFocusPolicy(Qt::NoFocus);
-  list->setUniformItemSizes(true);
-  // Every item state gets the same box, or a selected row's text would shift sideways.
-  list->setStyleSheet(QStringLiteral("#%1 { background: white; border: 1px solid %2; }"
-                                     "#%1::item { height: %3px; padding: 0px 4px; border: 0px;"
-                                     " margin: 0px; color: black; }"
-                                     "#%1::item:selected { padding: 0px 4px; border: 0px;"
-                                     " margin: 0px; background: %4; color: white; }")
-                          .arg(name, look::rgb(style::kLightGray))
-                          .arg(dip(30))
-                          .arg(look::rgb(look::kHoverBlue)));
+  list->setStyleSheet(style::progressListSheet(name, dip(30)));
   return list;
 }
 
@@ -64,8 +59,8 @@ void Form1::buildControlTree() {
 
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(dip(6), dip(6), dip(6), dip(6));
-  // Never smaller than designed; larger if the texts of a language need it.
-  outer->setSizeConstraint(QLayout::SetMinimumSize);
+  // The window's one size is set by fitToContent(), not by the layout.
+  outer->setSizeConstraint(QLayout::SetNoConstraint);
   MainTableLayoutPanel = panel(QStringLiteral("MainTableLayoutPanel"), look::kCaptionGreyBlue);
   outer->addWidget(MainTableLayoutPanel);
 
@@ -82,7 +77,6 @@ void Form1::buildControlTree() {
   CopyrightLabel->setFixedHeight(dip(34));
   CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
   rows->addWidget(CopyrightLabel);
-  setMinimumSize(dip(1361), dip(624));
 }
 
 QWidget* Form1::buildMenuPanel() {
@@ -187,11 +181,15 @@ QWidget* Form1::buildSelectionPane() {
   SupportedPrinterCheckedListBox->setFont(look::font(11));
   SupportedPrinterCheckedListBox->setFrameShape(QFrame::NoFrame);
   SupportedPrinterCheckedListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Focus only by a click: taking focus at start-up would frame the first entry before the
+  // user has chosen anything.
+  SupportedPrinterCheckedListBox->setFocusPolicy(Qt::ClickFocus);
   SupportedPrinterCheckedListBox->setStyleSheet(
-      QStringLiteral("#SupportedPrinterCheckedListBox { background: %1; color: black; }"
-                     "#SupportedPrinterCheckedListBox:disabled { color: rgb(110, 110, 110); }"
-                     "#SupportedPrinterCheckedListBox::item { padding: 3px 2px; border: 0px; }")
-          .arg(look::rgb(look::kMintCream)));
+      style::checkListSheet(SupportedPrinterCheckedListBox->objectName()));
+  // Owned by the window, which deletes it only after the list (a widget does not own its style).
+  auto* tickBoxes = new TickBoxStyle;
+  tickBoxes->setParent(this);
+  SupportedPrinterCheckedListBox->setStyle(tickBoxes);
   stack->addWidget(SupportedPrinterCheckedListBox, 1);
   stack->addSpacing(dip(10));
 
@@ -261,12 +259,13 @@ QWidget* Form1::buildProgressPage() {
   AppCloseButton = buildWideButton(QStringLiteral("AppCloseButton"));
   AppCloseButton->setEnabled(false);
   stack->addWidget(AppCloseButton);
+  runNotice_ = new RunNotice(Progress_TabLayoutPanel);
   return ProgressTabPage;
 }
 
 QWidget* Form1::buildProgressLists() {
-  auto* grid = named(new QWidget, QStringLiteral("Progress_TabLayoutPanel"));
-  auto* cells = new QGridLayout(grid);
+  Progress_TabLayoutPanel = named(new QWidget, QStringLiteral("Progress_TabLayoutPanel"));
+  auto* cells = new QGridLayout(Progress_TabLayoutPanel);
   cells->setContentsMargins(0, 0, 0, 0);
   cells->setSpacing(0);
   PrinterSerialNumLabel =
@@ -284,7 +283,7 @@ QWidget* Form1::buildProgressLists() {
   cells->setColumnStretch(0, 1);
   cells->setColumnStretch(1, 1);
   cells->setRowStretch(1, 1);
-  return grid;
+  return Progress_TabLayoutPanel;
 }
 
 QWidget* Form1::buildProgressFooter() {

@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 
 #include "ui/app/form1.h"
+#include "ui/app/run_notice.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/widgets/elided_label.h"
 
@@ -85,7 +86,12 @@ void Form1::setWaitCursor(bool on) {
   }
 }
 
+// The indicator runs exactly while a run holds the printers. A START refused earlier may have
+// enabled CLOSE; it must not be offered before this run has ended.
 void Form1::setActivityIndicatorEnabled(bool enabled) {
+  if (enabled) {
+    AppCloseButton->setEnabled(false);
+  }
   PrinterStatusButton->setEnabled(enabled);
   activity_->setRunning(enabled);
 }
@@ -100,6 +106,9 @@ void Form1::setLanguageButtonEnabled(bool enabled) {
 
 void Form1::setAppCloseEnabled(bool enabled) {
   AppCloseButton->setEnabled(enabled);
+  if (enabled) {
+    runNotice_->hide();  // the window can be closed now; the notice no longer holds
+  }
 }
 
 void Form1::showProgressPage() {

@@ -2,10 +2,12 @@
 // without printers, for the demo and for screenshots. Unlike the real program it takes options.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStringList>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "firmware/embedded/program_resources.h"
 #include "platform/sim/sim_bus.h"
@@ -53,15 +55,36 @@ void addOptions(QCommandLineParser& parser) {
                     QStringLiteral("dir")});
 }
 
-bool parseOptions(const QApplication& application, SimOptions& options) {
+QString helpText(const QCommandLineParser& parser) {
+  // Without an application object the parser cannot know the program's name.
+  return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                   QStringLiteral("NobrixVUZ-sim"));
+}
+
+// Reads the raw command line before anything graphical exists, so that help and a wrong option
+// are answered on a machine without a display too. Returns the exit code when the program
+// should end here. Qt's own options are therefore not taken; its environment variables are.
+std::optional<int> parseOptions(int argc, char* argv[], SimOptions& options) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    arguments << QString::fromLocal8Bit(argv[i]);
+  }
   QCommandLineParser parser;
   addOptions(parser);
-  parser.process(application);
+  const bool parsed = parser.parse(arguments);
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    std::fputs(qPrintable(helpText(parser)), stdout);
+    return 0;
+  }
   const auto scenario = ui::app::findScenario(parser.value(QStringLiteral("scenario")));
   const QString clock = parser.value(QStringLiteral("clock"));
-  if (!scenario || (clock != QStringLiteral("realtime") && clock != QStringLiteral("compressed"))) {
-    std::fputs(qPrintable(parser.helpText()), stderr);
-    return false;
+  if (!parsed || !scenario ||
+      (clock != QStringLiteral("realtime") && clock != QStringLiteral("compressed"))) {
+    if (!parsed) {
+      std::fprintf(stderr, "%s\n\n", qPrintable(parser.errorText()));
+    }
+    std::fputs(qPrintable(helpText(parser)), stderr);
+    return 2;
   }
   options.scenario = *scenario;
   options.autopilot = parser.isSet(QStringLiteral("autopilot"));
@@ -70,7 +93,7 @@ bool parseOptions(const QApplication& application, SimOptions& options) {
       options.autopilot ? 0.0 : (clock == QStringLiteral("compressed") ? kCompressedFactor : 1.0);
   options.screenshot = parser.value(QStringLiteral("screenshot"));
   options.screenshotDir = parser.value(QStringLiteral("screenshot-dir"));
-  return true;
+  return std::nullopt;
 }
 
 std::uint64_t embeddedImageBytes(firmware::ResourceModule& resources) {
@@ -90,12 +113,12 @@ void saveScreenshotAndQuit(ui::app::Form1& window, const QString& path) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  SimOptions options;
+  if (const std::optional<int> exitCode = parseOptions(argc, argv, options)) {
+    return *exitCode;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("NobrixVUZ-sim"));
-  SimOptions options;
-  if (!parseOptions(application, options)) {
-    return 2;
-  }
 
   platform::sim::SimBus bus(platform::sim::BusOptions{.realTimeFactor = options.realTimeFactor});
   std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();

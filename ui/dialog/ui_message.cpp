@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -38,6 +39,8 @@ void UI_Message::UI_IFCSetInfo(UI_MessageInfo info) {
 void UI_Message::UI_Load_Handler() {
   loaded_ = true;
   UI_CaptionLabel->setText(gUI_Message_CaptionStr);
+  // The task bar and the window switcher show this; without it they show the program's file.
+  setWindowTitle(gUI_Message_CaptionStr);
   switch (gUI_Message_MsgType) {
     case kPlainMessage:
       UI_MessageLabel->setText(gUI_Message_MessageStr);
@@ -101,6 +104,25 @@ void UI_Message::showEvent(QShowEvent* event) {
   activity_->setDevicePixelRatio(devicePixelRatioF());
   activity_->setRunning(gUI_Message_MsgType == kProgressMessage);
   QDialog::showEvent(event);
+  if (!event->spontaneous()) {
+    centreOnOwner();
+  }
+}
+
+// QDialog centres itself on its parent allowing for a window frame it guesses (10 by 40 pixels
+// when it cannot measure one); the dialog and the main window have no frame, so the guess
+// shifted the dialog up and to the left. The screen stands in for an owner not on screen yet.
+void UI_Message::centreOnOwner() {
+  const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  QRect area;
+  if (owner != nullptr && owner->isVisible()) {
+    area = owner->frameGeometry();
+  } else if (const QScreen* display = screen()) {
+    area = display->availableGeometry();
+  } else {
+    return;
+  }
+  move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void UI_Message::hideEvent(QHideEvent* event) {

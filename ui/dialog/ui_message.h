@@ -54,6 +54,7 @@ class UI_Message : public QDialog {
   QWidget* buildProgressPage();
   void showResult();
   void placeInfoGlyph();
+  void centreOnOwner();
 
   QString gUI_Message_CaptionStr;
   QString gUI_Message_MessageStr;

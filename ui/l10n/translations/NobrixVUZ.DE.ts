@@ -173,5 +173,13 @@
         <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
         <translation>%1 [SN#:%2] ist angeschlossen, wird aber vom Programm %3 verwendet. Beenden Sie dieses Programm, ziehen Sie dann den Drucker ab und schließen Sie ihn wieder an.</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Fehler: Der Drucker hat die Firmware-Daten nicht angenommen!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>Das Update läuft. Das Fenster kann geschlossen werden, sobald es abgeschlossen ist.</translation>
+    </message>
 </context>
 </TS>

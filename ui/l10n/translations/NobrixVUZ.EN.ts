@@ -173,5 +173,13 @@
         <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
         <translation>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Error: The printer did not accept the firmware data!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>The update is running. The window can be closed once it has finished.</translation>
+    </message>
 </context>
 </TS>

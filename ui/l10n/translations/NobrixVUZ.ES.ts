@@ -173,5 +173,13 @@
         <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
         <translation>%1 [SN#:%2] está conectada, pero el programa %3 la está usando. Cierre ese programa y luego desconecte la impresora y vuelva a conectarla.</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Error: ¡La impresora no aceptó los datos del firmware!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.</translation>
+    </message>
 </context>
 </TS>

@@ -173,5 +173,13 @@
         <source>%1 [SN#:%2] is connected, but the program %3 is using it. Close that program, then unplug the printer and plug it in again.</source>
         <translation>%1 [SN#:%2] est connectée, mais le programme %3 l'utilise. Fermez ce programme, puis débranchez l'imprimante et rebranchez-la.</translation>
     </message>
+    <message id="StrRes_FirmwareNotAccepted">
+        <source>Error: The printer did not accept the firmware data!</source>
+        <translation>Erreur&#160;: L'imprimante n'a pas accepté les données du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_CloseRefusedWhileUpdating">
+        <source>The update is running. The window can be closed once it has finished.</source>
+        <translation>La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée.</translation>
+    </message>
 </context>
 </TS>
