@@ -53,6 +53,22 @@ void reordered(SimBus& bus, const ScenarioSettings& settings) {
   bus.plug(otherModel());
 }
 
+// Three printers to update, and two more of the product that cannot be used: one held by another
+// program, one this user may not open. The start page names both beside the list.
+void unusable(SimBus& bus, const ScenarioSettings& settings) {
+  PrinterScript held = supportedPrinter("CN53A1B005", settings.imageBytes);
+  held.openFails = true;
+  held.heldBy = "cupsd (pid 812)";
+  PrinterScript locked = supportedPrinter("CN53A1B006", settings.imageBytes);
+  locked.openFails = true;
+  locked.openRefusal = platform::sim::OpenRefusal::NoRights;
+  bus.plug(supportedPrinter("CN53A1B001", settings.imageBytes));
+  bus.plug(held);
+  bus.plug(locked);
+  bus.plug(supportedPrinter("CN53A1B002", settings.imageBytes));
+  bus.plug(supportedPrinter("CN53A1B003", settings.imageBytes));
+}
+
 const std::vector<Scenario>& scenarios() {
   static const std::vector<Scenario> all = {
       {kDefaultScenario,
@@ -71,6 +87,10 @@ const std::vector<Scenario>& scenarios() {
        }},
       {QStringLiteral("reordered"),
        QStringLiteral("three printers come back in flash mode in the reverse order"), reordered},
+      {QStringLiteral("unusable"),
+       QStringLiteral("two more printers of the product are attached but cannot be used: one "
+                      "held by another program, one without access rights"),
+       unusable},
       {QStringLiteral("unplugged"),
        QStringLiteral("the second supported printer is unplugged halfway through the transfer"),
        [](SimBus& bus, const ScenarioSettings& s) {
