@@ -28,7 +28,8 @@ WorkflowRig::WorkflowRig(const ui::TextSource& texts, RigOptions options)
       device(platform),
       image(options.resources != nullptr ? 0 : options.imageBytes),
       firmware(platform, chooseResources(options, image), texts, messages),
-      workers(view),
+      pump(view),
+      workers(pump),
       workflow(workflow::WorkflowServices{device, firmware, texts, messages, view, workers,
                                           kProductName}) {
   imageBytes_ = options.resources != nullptr ? options.resourceImageBytes : image.bytes().size();

@@ -17,8 +17,8 @@
 #include "tests/support/image_resources.h"
 #include "tests/support/recording_messages.h"
 #include "ui/ports/text_source.h"
-#include "workflow/thread_worker_runner.h"
 #include "workflow/update_workflow.h"
+#include "workflow/worker_runner.h"
 
 namespace nobrix::testing {
 
@@ -61,7 +61,8 @@ class WorkflowRig {
   RecordingMessages messages;
   FakeView view;
   firmware::FirmwareTransfer firmware;
-  workflow::ThreadWorkerRunner workers;
+  workflow::ViewPump pump;
+  workflow::WorkerRunner workers;
   workflow::UpdateWorkflow workflow;
 
  private:

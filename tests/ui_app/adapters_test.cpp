@@ -13,7 +13,7 @@
 
 #include "tests/ui_app/window_rig.h"
 #include "ui/app/device_change_relay.h"
-#include "ui/app/qt_worker_runner.h"
+#include "ui/app/qt_pump.h"
 
 namespace nobrix::ui::app::testing {
 namespace {
@@ -57,8 +57,9 @@ TEST_F(Adapters, RelayPostsAgainForANoticeRaisedWhileItsCallRuns) {
   EXPECT_EQ(calls, 2);
 }
 
-TEST_F(Adapters, RunnerReturnsOnlyAfterTheWorkHasRunOnAnotherThread) {
-  QtWorkerRunner runner;
+TEST_F(Adapters, WindowPumpedRunnerReturnsOnlyAfterTheWorkHasRunOnAnotherThread) {
+  QtPump pump;
+  workflow::WorkerRunner runner(pump);
   std::thread::id workerThread;
   bool finished = false;
   runner.runAndPump([&] {
@@ -69,10 +70,11 @@ TEST_F(Adapters, RunnerReturnsOnlyAfterTheWorkHasRunOnAnotherThread) {
   EXPECT_NE(workerThread, std::this_thread::get_id());
 }
 
-TEST_F(Adapters, RunnerDeliversTheWorkersBlockingCallsToTheWindowThread) {
+TEST_F(Adapters, WindowPumpedRunnerDeliversTheWorkersBlockingCallsToTheWindowThread) {
   // A message box raised by the firmware transfer waits on the window thread like this; if
   // the runner did not turn the loop, the worker would wait for ever.
-  QtWorkerRunner runner;
+  QtPump pump;
+  workflow::WorkerRunner runner(pump);
   QObject windowThreadObject;
   bool ranOnWindowThread = false;
   runner.runAndPump([&] {
@@ -84,8 +86,9 @@ TEST_F(Adapters, RunnerDeliversTheWorkersBlockingCallsToTheWindowThread) {
   EXPECT_TRUE(ranOnWindowThread);
 }
 
-TEST_F(Adapters, RunnerRethrowsTheWorkersErrorOnTheCallingThread) {
-  QtWorkerRunner runner;
+TEST_F(Adapters, WindowPumpedRunnerRethrowsTheWorkersErrorOnTheCallingThread) {
+  QtPump pump;
+  workflow::WorkerRunner runner(pump);
   EXPECT_THROW(runner.runAndPump([] { throw std::runtime_error("printer on fire"); }),
                std::runtime_error);
   // And is usable again afterwards.
@@ -94,10 +97,11 @@ TEST_F(Adapters, RunnerRethrowsTheWorkersErrorOnTheCallingThread) {
   EXPECT_TRUE(ran);
 }
 
-TEST_F(Adapters, RunnerWaitsForTheWorkerEvenWhenTheApplicationIsAskedToExit) {
+TEST_F(Adapters, WindowPumpedRunnerWaitsForTheWorkerEvenWhenTheApplicationIsAskedToExit) {
   // An application-wide exit ends every nested loop; returning then would let the next device
   // operation start while this one still runs.
-  QtWorkerRunner runner;
+  QtPump pump;
+  workflow::WorkerRunner runner(pump);
   std::atomic<bool> exitRequested{false};
   std::atomic<bool> finished{false};
   QObject windowThreadObject;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <ostream>
 
@@ -89,8 +91,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
   EXPECT_FALSE(findScenario(QStringLiteral("no-such-scenario")).has_value());
-  EXPECT_EQ(scenarioList().size(), 6);
+  EXPECT_EQ(scenarioList().size(), 7);
   EXPECT_TRUE(scenarioList().front().startsWith(kDefaultScenario + QStringLiteral(": ")));
+}
+
+TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {
+  WindowRig rig;
+  findScenario(QStringLiteral("unusable"))->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
+  rig.loadAndShow();
+  const auto* diagnosis = rig.control<QLabel>("PrinterDiagnosisLabel");
+  ASSERT_NE(diagnosis, nullptr);
+  EXPECT_TRUE(diagnosis->isVisible());
+  EXPECT_EQ(diagnosis->text().count(QLatin1Char('\n')), 1) << qPrintable(diagnosis->text());
+  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("[SN#:CN53A1B005]")));
+  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("cupsd (pid 812)")));
+  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("[SN#:CN53A1B006]")));
+  EXPECT_EQ(rig.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 3);
 }
 
 TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImage) {

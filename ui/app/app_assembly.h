@@ -11,9 +11,10 @@
 #include "firmware/resource_module.h"
 #include "platform/platform.h"
 #include "ui/app/form1.h"
-#include "ui/app/qt_worker_runner.h"
+#include "ui/app/qt_pump.h"
 #include "ui/dialog/message_presenter.h"
 #include "ui/l10n/language_state.h"
+#include "workflow/worker_runner.h"
 
 namespace nobrix::ui::app {
 
@@ -43,7 +44,8 @@ class AppAssembly {
   LanguageState language_;
   MessagePresenter messages_;
   firmware::FirmwareTransfer firmware_;
-  QtWorkerRunner workers_;
+  QtPump pump_;
+  workflow::WorkerRunner workers_{pump_};
   std::unique_ptr<Form1> window_;
 };
 

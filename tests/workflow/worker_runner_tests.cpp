@@ -1,5 +1,6 @@
-// The thread worker runner: work off the calling thread, the view pumped until it is done, and
-// the work's exception carried back to the caller.
+// The worker runner with the recording view's pump: work off the calling thread, the view pumped
+// until it is done, and the work's exception carried back to the caller. The window's own pump
+// hook is tried with the window's event loop in the window tests.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,16 +9,17 @@
 #include <thread>
 
 #include "tests/support/fake_view.h"
-#include "workflow/thread_worker_runner.h"
+#include "workflow/worker_runner.h"
 
 namespace nobrix::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-TEST(ThreadWorkerRunner, RunsTheWorkOnAnotherThreadAndReturnsWhenItIsDone) {
+TEST(WorkerRunner, RunsTheWorkOnAnotherThreadAndReturnsWhenItIsDone) {
   FakeView view;
-  workflow::ThreadWorkerRunner runner(view, 1ms);
+  workflow::ViewPump pump(view, 1ms);
+  workflow::WorkerRunner runner(pump);
   std::thread::id workThread;
   bool done = false;
   runner.runAndPump([&] {
@@ -31,7 +33,7 @@ TEST(ThreadWorkerRunner, RunsTheWorkOnAnotherThreadAndReturnsWhenItIsDone) {
 
 // The work only finishes after the window thread has pumped several times, which it can only
 // do if it keeps pumping while the work runs.
-TEST(ThreadWorkerRunner, KeepsPumpingWhileTheWorkRuns) {
+TEST(WorkerRunner, KeepsPumpingWhileTheWorkRuns) {
   FakeView view;
   std::atomic<int> pumpsSeen{0};
   std::thread::id pumpThread;
@@ -39,7 +41,8 @@ TEST(ThreadWorkerRunner, KeepsPumpingWhileTheWorkRuns) {
     pumpThread = std::this_thread::get_id();
     ++pumpsSeen;
   };
-  workflow::ThreadWorkerRunner runner(view, 1ms);
+  workflow::ViewPump pump(view, 1ms);
+  workflow::WorkerRunner runner(pump);
   runner.runAndPump([&] {
     while (pumpsSeen.load() < 5) {
       std::this_thread::yield();
@@ -49,9 +52,10 @@ TEST(ThreadWorkerRunner, KeepsPumpingWhileTheWorkRuns) {
   EXPECT_EQ(pumpThread, std::this_thread::get_id());
 }
 
-TEST(ThreadWorkerRunner, RethrowsTheWorksExceptionOnTheCallingThread) {
+TEST(WorkerRunner, RethrowsTheWorksExceptionOnTheCallingThread) {
   FakeView view;
-  workflow::ThreadWorkerRunner runner(view, 1ms);
+  workflow::ViewPump pump(view, 1ms);
+  workflow::WorkerRunner runner(pump);
   try {
     runner.runAndPump([] { throw std::runtime_error("device gone"); });
     FAIL() << "nothing was thrown";
@@ -64,7 +68,7 @@ TEST(ThreadWorkerRunner, RethrowsTheWorksExceptionOnTheCallingThread) {
   EXPECT_TRUE(ran);
 }
 
-TEST(ThreadWorkerRunner, AFailingPumpStillWaitsForTheWorkBeforeItThrows) {
+TEST(WorkerRunner, AFailingPumpStillWaitsForTheWorkBeforeItThrows) {
   FakeView view;
   std::atomic<bool> workFinished{false};
   std::atomic<bool> pumped{false};
@@ -72,7 +76,8 @@ TEST(ThreadWorkerRunner, AFailingPumpStillWaitsForTheWorkBeforeItThrows) {
     pumped = true;
     throw std::logic_error("pump failed");
   };
-  workflow::ThreadWorkerRunner runner(view, 1ms);
+  workflow::ViewPump pump(view, 1ms);
+  workflow::WorkerRunner runner(pump);
   EXPECT_THROW(runner.runAndPump([&] {
     while (!pumped.load()) {
       std::this_thread::yield();
