@@ -28,6 +28,33 @@ void UpdateWorkflow::setPrinterStatus(int slot, int row, std::int32_t status,
   services_.view.pump();
 }
 
+// Steps 2 and 3 visit the rows alike; an error of the step itself (not of one printer's worker)
+// is shown, stops the activity indicator and leaves the rows not yet visited as they are.
+std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAfterRowMs,
+                                                const RowVisit& visit) {
+  UpdateView& view = services_.view;
+  std::int32_t counted = 0;
+  try {
+    const int rows = view.printerRowCount();
+    for (int row = 0; row < rows; ++row) {
+      showStepLabel(step);
+      view.setRowSelected(row, true);
+      view.pump();
+      counted += visit(row, slotOfRow(row), flashEntryOfRow(row)) ? 1 : 0;
+      view.setRowSelected(row, false);
+      view.pump();
+      if (pauseAfterRowMs > 0) {
+        services_.device.platform().sleep(pauseAfterRowMs);
+      }
+    }
+  } catch (const std::exception& error) {
+    showError(error);
+    view.setActivityIndicatorEnabled(false);
+    return 0;
+  }
+  return counted;
+}
+
 int UpdateWorkflow::rowOfSlot(int slot) const {
   int row = 0;
   for (int below = 0; below < slot; ++below) {

@@ -7,47 +7,28 @@
 namespace nobrix::workflow {
 
 std::int32_t UpdateWorkflow::App_FlashFirmware() {
-  UpdateView& view = services_.view;
-  std::int32_t sent = 0;
-  try {
-    const int rows = view.printerRowCount();
-    for (int row = 0; row < rows; ++row) {
-      showStepLabel(2);
-      view.setRowSelected(row, true);
-      view.pump();
-      const int slot = slotOfRow(row);
-      const int entry = flashEntryOfRow(row);
-      if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kInFlashMode && entry >= 0) {
-        setPrinterStatus(slot, row, kSendingFirmware, keys::kStatusSendingFhx);
-        services_.device.Lib_SetUSBDeviceFilePath(1,
-                                                  gVUZPrinterInfo.flashPrinters.devicePath[entry]);
-        gFhxSendStatus = 0;
-        runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
-        if (gFhxSendStatus == 1) {
-          setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
-          ++sent;
-        } else {
-          setPrinterStatus(slot, row, kFailed, keys::kStatusFlashingTimeout);
-        }
-      } else if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kInFlashMode &&
-                 hasUnmatchedFlashPrinter()) {
-        // It switched, and a flash-mode printer is there whose serial number matches no ticked
-        // printer (an ID read short, say): it must not pass for an unplugged printer.
-        flashModeUnmatched_[static_cast<std::size_t>(slot)] = true;
-        setPrinterStatus(slot, row, kFailed, keys::kStatusFlashModeUnmatched);
-      } else {
-        setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotConnected);
+  return forEachProgressRow(2, kAfterSendPauseMs, [this](int row, int slot, int entry) {
+    const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
+    if (status == kInFlashMode && entry >= 0) {
+      setPrinterStatus(slot, row, kSendingFirmware, keys::kStatusSendingFhx);
+      services_.device.Lib_SetUSBDeviceFilePath(1, gVUZPrinterInfo.flashPrinters.devicePath[entry]);
+      gFhxSendStatus = 0;
+      runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
+      if (gFhxSendStatus == 1) {
+        setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
+        return true;
       }
-      view.setRowSelected(row, false);
-      view.pump();
-      services_.device.platform().sleep(kAfterSendPauseMs);
+      setPrinterStatus(slot, row, kFailed, keys::kStatusFlashingTimeout);
+    } else if (status == kInFlashMode && hasUnmatchedFlashPrinter()) {
+      // It switched, and a flash-mode printer is there whose serial number matches no ticked
+      // printer (an ID read short, say): it must not pass for an unplugged printer.
+      flashModeUnmatched_[static_cast<std::size_t>(slot)] = true;
+      setPrinterStatus(slot, row, kFailed, keys::kStatusFlashModeUnmatched);
+    } else {
+      setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotConnected);
     }
-  } catch (const std::exception& error) {
-    showError(error);
-    view.setActivityIndicatorEnabled(false);
-    return 0;
-  }
-  return sent;
+    return false;
+  });
 }
 
 void UpdateWorkflow::runPrinterWorker(const std::function<void()>& work) {

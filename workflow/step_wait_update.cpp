@@ -7,39 +7,22 @@
 namespace nobrix::workflow {
 
 std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
-  UpdateView& view = services_.view;
-  std::int32_t updated = 0;
-  try {
-    const int rows = view.printerRowCount();
-    for (int row = 0; row < rows; ++row) {
-      showStepLabel(3);
-      view.setRowSelected(row, true);
-      view.pump();
-      const int slot = slotOfRow(row);
-      const int entry = flashEntryOfRow(row);
-      if (slot >= 0 && gVUZPrinterInfo.printerStatus[slot] == kStoringAndUpdating && entry >= 0) {
-        services_.device.Lib_SetUSBDeviceFilePath(1,
-                                                  gVUZPrinterInfo.flashPrinters.devicePath[entry]);
-        runPrinterWorker([this] { App_BGWorker_WaitForFlashUpdateDone(); });
-        if (gFlashUpdateStatus != 0) {
-          setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);
-          ++updated;
-        } else {
-          // Still present at the limit: the printer may yet finish, so it keeps its status.
-          setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
-        }
-      } else if (slot < 0 || !flashModeUnmatched_[static_cast<std::size_t>(slot)]) {
-        setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
+  return forEachProgressRow(3, 0, [this](int row, int slot, int entry) {
+    const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
+    if (status == kStoringAndUpdating && entry >= 0) {
+      services_.device.Lib_SetUSBDeviceFilePath(1, gVUZPrinterInfo.flashPrinters.devicePath[entry]);
+      runPrinterWorker([this] { App_BGWorker_WaitForFlashUpdateDone(); });
+      if (gFlashUpdateStatus != 0) {
+        setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);
+        return true;
       }
-      view.setRowSelected(row, false);
-      view.pump();
+      // Still present at the limit: the printer may yet finish, so it keeps its status.
+      setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
+    } else if (slot < 0 || !flashModeUnmatched_[static_cast<std::size_t>(slot)]) {
+      setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
     }
-  } catch (const std::exception& error) {
-    showError(error);
-    view.setActivityIndicatorEnabled(false);
-    return 0;
-  }
-  return updated;
+    return false;
+  });
 }
 
 // A printer that finished while the others were receiving firmware is gone already and

@@ -92,6 +92,11 @@ class UpdateWorkflow {
   // Supported printers that are attached but cannot be opened, from the last idle listing.
   void diagnoseUnusablePrinters();
 
+  // Visits every progress row of step 2 or 3: the step label, the row selected while
+  // `visit(row, slot, flashEntry)` judges its printer (true: count it), the pause after it.
+  using RowVisit = std::function<bool(int row, int slot, int flashEntry)>;
+  std::int32_t forEachProgressRow(int step, std::uint32_t pauseAfterRowMs, const RowVisit& visit);
+
   // The workers' shared wait: polls the current device until it is gone or the limit is over.
   void waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds);
   // Runs one printer's worker of steps 2 and 3. Its failure is that printer's alone: the text is
