@@ -115,7 +115,7 @@ void PrinterDeviceLayer::FillDeviceIdentity(USBPrinterClassDeviceInfo* table) {
 
 void PrinterDeviceLayer::fillEntryIdentity(USBPrinterClassDeviceInfo& table, int entry) {
   const std::u16string_view path = slotText(table.devicePath[entry]);
-  Lib_SetUSBDeviceFilePath(1, table.devicePath[entry]);
+  Lib_SetUSBDeviceFilePath(kSelectDevicePath, table.devicePath[entry]);
   // A path the layer cannot select would leave the previous printer current and describe this
   // entry with that printer's identity.
   const bool selectable = !path.empty() && path.size() < kSlotChars;

@@ -10,11 +10,11 @@ namespace nobrix::device {
 PrinterDeviceLayer::PrinterDeviceLayer(platform::Platform& platform) : platform_(platform) {}
 
 void PrinterDeviceLayer::Lib_SetUSBDeviceFilePath(int mode, const char16_t* path) {
-  if (mode == 0) {
+  if (mode == kClearDevicePath) {
     std::fill(std::begin(currentDevicePath_), std::end(currentDevicePath_), u'\0');
     return;
   }
-  if (mode != 1 || path == nullptr) {
+  if (mode != kSelectDevicePath || path == nullptr) {
     return;
   }
   const std::u16string_view text = detail::boundedText(path, kSlotChars);

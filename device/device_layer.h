@@ -19,6 +19,10 @@ inline constexpr std::size_t kEnvelopeBytes = 256;
 inline constexpr std::size_t kReplyBytes = 1024;
 inline constexpr std::size_t kMaxCommandBytes = 198;  // 256 - 58 bytes of envelope
 
+// Modes of Lib_SetUSBDeviceFilePath: forget the current path, or make the given one current.
+inline constexpr int kClearDevicePath = 0;
+inline constexpr int kSelectDevicePath = 1;
+
 inline constexpr std::u16string_view kFlashModeDescription = u"NOBRIX reflash";
 inline constexpr std::string_view kFlashCommandSet = "ds2.set 79744, 1;";
 inline constexpr std::string_view kFlashCommandDownload = "udw.srec_download;";

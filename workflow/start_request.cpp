@@ -28,8 +28,9 @@ void UpdateWorkflow::App_StartButton_Handler() {
   std::u16string imageProblem;
   const bool imageReady = !somethingToUpdate || services_.firmware.firmwareImageReady(imageProblem);
   if (somethingToUpdate && imageReady) {
-    // The taking-part printers are fixed here: a device notice handled in the pump below must
-    // not re-list and drop the ticks the run was started with.
+    // The taking-part printers are fixed here, before the pump below, and device notices list
+    // nothing from now to the end of the program: the workers own the device layer during the
+    // run, and the check list must keep the entries the run was started with.
     g_BlockUsbEnumeration = 1;
   }
   view.setWaitCursor(true);
@@ -78,9 +79,6 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
   view.setActivityIndicatorEnabled(true);
   view.setCaptionCloseEnabled(false);
   view.setLanguageButtonEnabled(false);
-  // From here to the end of the program device notices list nothing: the workers own the device
-  // layer during the run, and the check list must keep the entries the run was started with.
-  g_BlockUsbEnumeration = 1;
 
   view.clearProgressRows();
   auto& idle = gVUZPrinterInfo.idlePrinters;

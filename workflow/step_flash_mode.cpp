@@ -19,7 +19,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
     view.setRowSelected(row, true);
     setPrinterStatus(slot, row, kSettingFlashMode, keys::kStatusSettingFlashMode);
 
-    device.Lib_SetUSBDeviceFilePath(1, idle.devicePath[slot]);
+    device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, idle.devicePath[slot]);
     gFlashModeStatus = 0;
     services_.workers.runAndPump([this] { App_BGWorker_SetPrinterInFlashMode(); });
 

@@ -11,7 +11,8 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
     if (status == kInFlashMode && entry >= 0) {
       setPrinterStatus(slot, row, kSendingFirmware, keys::kStatusSendingFhx);
-      services_.device.Lib_SetUSBDeviceFilePath(1, gVUZPrinterInfo.flashPrinters.devicePath[entry]);
+      services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,
+                                                gVUZPrinterInfo.flashPrinters.devicePath[entry]);
       gFhxSendStatus = 0;
       runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
       if (gFhxSendStatus == 1) {

@@ -10,7 +10,8 @@ std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
   return forEachProgressRow(3, 0, [this](int row, int slot, int entry) {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
     if (status == kStoringAndUpdating && entry >= 0) {
-      services_.device.Lib_SetUSBDeviceFilePath(1, gVUZPrinterInfo.flashPrinters.devicePath[entry]);
+      services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,
+                                                gVUZPrinterInfo.flashPrinters.devicePath[entry]);
       runPrinterWorker([this] { App_BGWorker_WaitForFlashUpdateDone(); });
       if (gFlashUpdateStatus != 0) {
         setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);

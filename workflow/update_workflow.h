@@ -20,6 +20,10 @@
 #include "workflow/update_view.h"
 #include "workflow/worker_runner.h"
 
+namespace nobrix::testing {
+struct WorkflowProbe;
+}
+
 namespace nobrix::workflow {
 
 struct WorkflowServices {
@@ -63,6 +67,18 @@ class UpdateWorkflow {
   bool runInProgress() const { return runInProgress_; }
   bool runFinished() const { return runFinished_; }
 
+  // What discovery and the run have found so far, for the window and the tests to read.
+  const device::PrinterInfo& printerInfo() const { return gVUZPrinterInfo; }
+  const device::USBPrinterClassDeviceInfo& lastEnumeration() const {
+    return gUSBPrinterClassDeviceInfo;
+  }
+  bool listingUnderWay() const { return gUSBPnPDetected != 0; }
+  bool listingBlocked() const { return g_BlockUsbEnumeration != 0; }
+
+ private:
+  // Tests lay out the tables a run would leave behind without running one.
+  friend struct testing::WorkflowProbe;
+
   // State, named as the rest of the system knows it.
   device::USBPrinterClassDeviceInfo gUSBPrinterClassDeviceInfo{};
   device::PrinterInfo gVUZPrinterInfo{};
@@ -72,7 +88,6 @@ class UpdateWorkflow {
   std::atomic<std::int32_t> gFhxSendStatus{0};
   std::atomic<std::int32_t> gFlashUpdateStatus{0};
 
- private:
   // The run around the three steps; errors of preparation and step 1 end it.
   using TickedEntries = std::array<bool, device::MaxPrinterDevices>;
   void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);

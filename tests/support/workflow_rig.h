@@ -33,6 +33,13 @@ struct RigOptions {
   std::uint64_t resourceImageBytes = 0;  // size of that image, for the printers' scripts
 };
 
+// Write access to the workflow's tables, for tests that set up what a run would leave behind.
+struct WorkflowProbe {
+  static device::PrinterInfo& printerInfo(workflow::UpdateWorkflow& workflow) {
+    return workflow.gVUZPrinterInfo;
+  }
+};
+
 class WorkflowRig {
  public:
   explicit WorkflowRig(const ui::TextSource& texts, RigOptions options = {});

@@ -36,10 +36,10 @@ TEST_F(Discovery, ListsEachSupportedPrinterAsDescriptionAndSerial) {
   EXPECT_THAT(rig->view.checklist,
               ElementsAre(u"SALVENOR LRX5303[SN#:ABC123]", u"SALVENOR LRX5303[SN#:XYZ789]"));
   EXPECT_THAT(rig->view.ticks, ElementsAre(false, false));
-  const auto& idle = rig->workflow.gVUZPrinterInfo.idlePrinters;
+  const auto& idle = rig->workflow.printerInfo().idlePrinters;
   EXPECT_EQ(idle.deviceCount, 2);
   EXPECT_EQ(device::slotText(idle.devicePath[1]), rig->bus.normalPath(3));
-  EXPECT_EQ(rig->workflow.gUSBPrinterClassDeviceInfo.deviceCount, 3);
+  EXPECT_EQ(rig->workflow.lastEnumeration().deviceCount, 3);
 }
 
 TEST_F(Discovery, PluggingAnotherPrinterRebuildsTheListWithAllTicksDropped) {
@@ -88,7 +88,7 @@ TEST_F(Discovery, NoticesDuringAListingGiveExactlyOneMoreListing) {
   rig->view.pump();
   EXPECT_EQ(listings(), before + 2);
   EXPECT_EQ(rig->view.checklist.size(), 3U);
-  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
+  EXPECT_FALSE(rig->workflow.listingUnderWay());
 
   // Once handled, the next notice lists again, once.
   rig->plug("QUICK4");
@@ -110,7 +110,7 @@ TEST_F(Discovery, NothingIsListedOnceARunHasStarted) {
   EXPECT_EQ(listings(), before);
   EXPECT_THAT(rig->view.checklist,
               ElementsAre(u"SALVENOR LRX5303[SN#:RUN001]", u"SALVENOR LRX5303[SN#:IDLE01]"));
-  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
+  EXPECT_FALSE(rig->workflow.listingUnderWay());
 }
 
 TEST_F(Discovery, AnErrorDuringAListingIsShownWithItsText) {
@@ -121,7 +121,7 @@ TEST_F(Discovery, AnErrorDuringAListingIsShownWithItsText) {
   ASSERT_EQ(plainMessages().size(), 1U);
   EXPECT_EQ(plainMessages()[0].text, u"The list could not be drawn.");
   EXPECT_EQ(rig->view.checklist.size(), 1U);  // as far as it got
-  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
+  EXPECT_FALSE(rig->workflow.listingUnderWay());
 }
 
 // The controller ticks idle entries 0 and 2; flash-mode printers appear in reversed order and
@@ -131,7 +131,7 @@ TEST_F(Discovery, FlashListingMarksTheRunsPrintersBySerialInAnyOrder) {
   rig->plug("SN-B");
   rig->plug("SN-C");
   rig->listPrinters();
-  auto& info = rig->workflow.gVUZPrinterInfo;
+  auto& info = WorkflowProbe::printerInfo(rig->workflow);
   info.idlePrinters.selected[0] = 1;
   info.idlePrinters.selected[2] = 1;
   rig->view.onPump = nullptr;  // keep the notices of the changes below from re-listing
@@ -157,14 +157,14 @@ TEST_F(Discovery, FlashListingMarksTheRunsPrintersBySerialInAnyOrder) {
 TEST_F(Discovery, FlashListingForgetsPrintersOfAnEarlierListing) {
   rig->plug("OLD001");
   rig->listPrinters();
-  rig->workflow.gVUZPrinterInfo.idlePrinters.selected[0] = 1;
+  WorkflowProbe::printerInfo(rig->workflow).idlePrinters.selected[0] = 1;
   const auto flashPrinter = plugInFlashMode("OLD001");
   rig->workflow.App_EnumerateSupportedPrintersInFlashMode();
-  ASSERT_EQ(rig->workflow.gVUZPrinterInfo.flashPrinters.deviceCount, 1);
+  ASSERT_EQ(rig->workflow.printerInfo().flashPrinters.deviceCount, 1);
 
   rig->bus.unplug(flashPrinter);
   rig->workflow.App_EnumerateSupportedPrintersInFlashMode();
-  const auto& flash = rig->workflow.gVUZPrinterInfo.flashPrinters;
+  const auto& flash = rig->workflow.printerInfo().flashPrinters;
   EXPECT_EQ(flash.deviceCount, 0);
   EXPECT_EQ(flash.selected[0], 0);
   EXPECT_TRUE(device::slotText(flash.serialNumber[0]).empty());
@@ -173,7 +173,7 @@ TEST_F(Discovery, FlashListingForgetsPrintersOfAnEarlierListing) {
 TEST_F(Discovery, ClearingATableTellsIdleFromAnythingElseExactly) {
   rig->plug("CLR001");
   rig->listPrinters();
-  auto& info = rig->workflow.gVUZPrinterInfo;
+  auto& info = WorkflowProbe::printerInfo(rig->workflow);
   info.flashPrinters.deviceCount = 1;
   info.flashPrinters.selected[0] = 1;
 

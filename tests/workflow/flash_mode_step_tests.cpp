@@ -50,7 +50,7 @@ TEST_F(FlashModeStep, AMiddlePrinterThatFailsDoesNotStopTheOthers) {
   EXPECT_EQ(results()[0].text, text::kSomeUpdated);
   EXPECT_EQ(results()[0].total, 3);
   EXPECT_EQ(results()[0].updated, 2);
-  EXPECT_THAT(rig->workflow.gVUZPrinterInfo.printerStatus, ElementsAre(6, 7, 6, 0, 0, 0));
+  EXPECT_THAT(rig->workflow.printerInfo().printerStatus, ElementsAre(6, 7, 6, 0, 0, 0));
 }
 
 // Two 10 s polls: after the second the elapsed 20 s exceed the 15 s limit.
@@ -124,7 +124,7 @@ TEST_F(FlashModeStep, AnErrorInStepOneEndsTheRunWithItsTextAndNoResult) {
   EXPECT_FALSE(rig->view.captionCloseEnabled);
   EXPECT_TRUE(rig->view.stepLabel.empty());
   EXPECT_FALSE(rig->view.waitCursor);
-  EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 1);
+  EXPECT_TRUE(rig->workflow.listingBlocked());
 }
 
 }  // namespace

@@ -120,7 +120,7 @@ TEST_F(SendAndWaitSteps, PrintersReturningInReversedOrderGetTheImageThroughTheir
   rig->listPrinters();
   rig->startWith({0, 1});
 
-  const auto& flash = rig->workflow.gVUZPrinterInfo.flashPrinters;
+  const auto& flash = rig->workflow.printerInfo().flashPrinters;
   ASSERT_EQ(flash.deviceCount, 2);
   EXPECT_EQ(device::slotText(flash.serialNumber[0]), u"REV-B");
   EXPECT_EQ(device::slotText(flash.devicePath[0]), rig->bus.flashPath(early));
@@ -181,7 +181,7 @@ TEST_F(SendAndWaitSteps, AFlashDeviceThatStaysIsGivenUpAfterAbout190SecondsAndNo
   EXPECT_THAT(rig->view.statusHistory(0),
               ElementsAre(text::kIdle, text::kSetting, text::kFlashMode, text::kSending,
                           text::kStoring, text::kUpdateTimeout));
-  EXPECT_EQ(rig->workflow.gVUZPrinterInfo.printerStatus[0], 5);
+  EXPECT_EQ(rig->workflow.printerInfo().printerStatus[0], 5);
   EXPECT_EQ(rig->view.statusHistory(1), completedHistory());
   EXPECT_EQ(rig->bus.phase(fine), platform::sim::PrinterPhase::Finished);
   ASSERT_EQ(results().size(), 1U);

@@ -24,7 +24,7 @@ TEST_F(StartRequest, WithAnEmptyListAsksToConnectAPrinterAndALaterStartWorks) {
   EXPECT_EQ(refused[0].updated, 0);
   EXPECT_FALSE(rig->view.progressPageShown);
   EXPECT_FALSE(rig->workflow.runFinished());
-  EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 0);
+  EXPECT_FALSE(rig->workflow.listingBlocked());
 
   const auto printer = rig->plug("LATE01");
   rig->view.pump();  // the plug's device notice lists it
@@ -72,7 +72,7 @@ TEST_F(StartRequest, WithoutAnImageToSendRefusesBeforeAnyPrinterIsSwitched) {
   EXPECT_TRUE(rig->bus.commandBytes(printer).empty()) << "the printer must stay in normal mode";
   EXPECT_FALSE(rig->view.progressPageShown);
   EXPECT_FALSE(rig->workflow.runFinished());
-  EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 0);
+  EXPECT_FALSE(rig->workflow.listingBlocked());
 }
 
 TEST_F(StartRequest, ADeviceNoticeDuringTheFirstPumpKeepsTheTicksTheRunWasStartedWith) {
@@ -108,7 +108,7 @@ TEST_F(StartRequest, OneTickedOfThreeGivesOneRowInEachListWithItsSerialAndIdleMo
   EXPECT_EQ(statusRows[0].text, text::kIdle);
   EXPECT_THAT(rig->view.printerRows, ElementsAre(u"SER-B"));
 
-  const auto& idle = rig->workflow.gVUZPrinterInfo.idlePrinters;
+  const auto& idle = rig->workflow.printerInfo().idlePrinters;
   EXPECT_THAT(idle.selected, ElementsAre(0, 1, 0, 0, 0, 0));
   EXPECT_TRUE(rig->bus.commandBytes(1).empty());
   EXPECT_TRUE(rig->bus.commandBytes(3).empty());
@@ -128,8 +128,8 @@ TEST_F(StartRequest, OnlyTheThirdTickedHasEveryStepChangeRowZero) {
   EXPECT_EQ(rig->bus.image(third).bytes, rig->imageBytes());
   EXPECT_EQ(rig->bus.image(1).bytes, 0U);
   EXPECT_EQ(rig->bus.image(2).bytes, 0U);
-  EXPECT_EQ(rig->workflow.gVUZPrinterInfo.printerStatus[2], 6);
-  EXPECT_EQ(rig->workflow.gVUZPrinterInfo.printerStatus[0], 0);
+  EXPECT_EQ(rig->workflow.printerInfo().printerStatus[2], 6);
+  EXPECT_EQ(rig->workflow.printerInfo().printerStatus[0], 0);
 }
 
 // What the window looks like while the run is under way, seen from inside its message pumps.
@@ -150,7 +150,7 @@ TEST_F(StartRequest, DuringTheRunTheWindowIsLockedAndTheRunIsInProgress) {
     EXPECT_FALSE(rig->view.checklistEnabled);
     EXPECT_FALSE(rig->view.appCloseEnabled);
     EXPECT_TRUE(rig->view.waitCursor);
-    EXPECT_EQ(rig->workflow.g_BlockUsbEnumeration, 1);
+    EXPECT_TRUE(rig->workflow.listingBlocked());
   };
   bool activityDuringResult = false;
   rig->messages.onShow = [&](const RecordedMessage&) {
@@ -187,7 +187,7 @@ TEST_F(StartRequest, AfterTheRunOnlyCloseIsLeftAndNothingIsListedAgain) {
   rig->view.pump();
   EXPECT_EQ(rig->view.eventsOf(Kind::ChecklistCleared).size(), listingsBefore);
   EXPECT_THAT(rig->view.checklist, ElementsAre(u"SALVENOR LRX5303[SN#:END01]"));
-  EXPECT_EQ(rig->workflow.gUSBPnPDetected, 0);
+  EXPECT_FALSE(rig->workflow.listingUnderWay());
 
   // A second START (unreachable in the window) starts no second run.
   rig->workflow.App_StartButton_Handler();

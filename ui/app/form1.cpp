@@ -83,10 +83,8 @@ void Form1::connectControls() {
 void Form1::App_Form1Load_Handler() {
   buildSuffix_.clear();
   try {
-    // The pages live in stacked widgets, which have no tab headers to hide.
     App_LoadProductLogo();
     App_SelectDefaultLanguage();
-    // The four string tables were loaded with the language state, before any lookup.
     App_ChangeLanguage(services_.language.index());
     QCoreApplication::processEvents();
     workflow_->App_USBEvent_Handler();

@@ -135,7 +135,6 @@ class Form1 final : public QWidget, public workflow::UpdateView {
 
   void refreshPictures();
   void showFlag(std::int32_t languageIndex);
-  void applyWindowTexts();
   void toggleTick(QListWidgetItem* item);
   void showPlainError(const std::exception& error);
   void runFirmwareCheck();

@@ -1,4 +1,4 @@
-// Each failure scenario keeps the default bench and spoils one printer, so the result dialog
+// Each failure scenario keeps the default printers and spoils one printer, so the result dialog
 // reads "[2/3]" and the status rows show the failing step next to healthy ones.
 #include "ui/app/sim_scenarios.h"
 
@@ -23,8 +23,8 @@ PrinterScript otherModel() {
 
 // Three supported printers, one of another model, and a fourth supported printer that is
 // plugged in a little after start. `spoil` changes the second supported printer.
-void bench(SimBus& bus, const ScenarioSettings& settings,
-           const std::function<void(PrinterScript&)>& spoil = {}) {
+void defaultPrinters(SimBus& bus, const ScenarioSettings& settings,
+                     const std::function<void(PrinterScript&)>& spoil = {}) {
   std::vector<PrinterScript> printers = {
       supportedPrinter("CN53A1B001", settings.imageBytes),
       supportedPrinter("CN53A1B002", settings.imageBytes),
@@ -74,16 +74,16 @@ const std::vector<Scenario>& scenarios() {
       {kDefaultScenario,
        QStringLiteral("three supported printers and one of another model; a fourth supported "
                       "printer is plugged in a few seconds after start"),
-       [](SimBus& bus, const ScenarioSettings& s) { bench(bus, s); }},
+       [](SimBus& bus, const ScenarioSettings& s) { defaultPrinters(bus, s); }},
       {QStringLiteral("ignores-flash"),
        QStringLiteral("the second supported printer ignores the flash command"),
        [](SimBus& bus, const ScenarioSettings& s) {
-         bench(bus, s, [](PrinterScript& p) { p.ignoresFlashCommands = true; });
+         defaultPrinters(bus, s, [](PrinterScript& p) { p.ignoresFlashCommands = true; });
        }},
       {QStringLiteral("never-returns"),
        QStringLiteral("the second supported printer never comes back in flash mode"),
        [](SimBus& bus, const ScenarioSettings& s) {
-         bench(bus, s, [](PrinterScript& p) { p.reappearAfterMs.reset(); });
+         defaultPrinters(bus, s, [](PrinterScript& p) { p.reappearAfterMs.reset(); });
        }},
       {QStringLiteral("reordered"),
        QStringLiteral("three printers come back in flash mode in the reverse order"), reordered},
@@ -94,12 +94,13 @@ const std::vector<Scenario>& scenarios() {
       {QStringLiteral("unplugged"),
        QStringLiteral("the second supported printer is unplugged halfway through the transfer"),
        [](SimBus& bus, const ScenarioSettings& s) {
-         bench(bus, s, [&s](PrinterScript& p) { p.unplugAfterImageBytes = s.imageBytes / 2; });
+         defaultPrinters(bus, s,
+                         [&s](PrinterScript& p) { p.unplugAfterImageBytes = s.imageBytes / 2; });
        }},
       {QStringLiteral("never-finishes"),
        QStringLiteral("the second supported printer never finishes applying the firmware"),
        [](SimBus& bus, const ScenarioSettings& s) {
-         bench(bus, s, [](PrinterScript& p) { p.applyMs.reset(); });
+         defaultPrinters(bus, s, [](PrinterScript& p) { p.applyMs.reset(); });
        }},
   };
   return all;
