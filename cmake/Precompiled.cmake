@@ -1,0 +1,25 @@
+# Build speed: the front end (Qt Widgets and the test frameworks' headers) is most of each compile,
+# so the heavy headers are precompiled once a target, and a compiler cache is used when one is
+# installed.
+option(NOBRIX_PRECOMPILE "Precompile the heavy third-party headers" ON)
+
+find_program(NOBRIX_CCACHE ccache)
+if(NOBRIX_CCACHE)
+  # Precompiled headers defeat the cache unless it may ignore their time stamps and defines.
+  set(launcher ${CMAKE_COMMAND} -E env CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime
+               ${NOBRIX_CCACHE})
+  set(CMAKE_C_COMPILER_LAUNCHER ${launcher})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${launcher})
+endif()
+
+set(NOBRIX_PCH_TESTS <gtest/gtest.h> <gmock/gmock.h> <functional> <memory> <string> <vector>)
+set(NOBRIX_PCH_QT_WIDGETS <QtCore/QObject> <QtCore/QString> <QtGui/QPainter> <QtGui/QPixmap>
+                          <QtWidgets/QApplication> <QtWidgets/QLabel> <QtWidgets/QListWidget>
+                          <QtWidgets/QPushButton> <QtWidgets/QWidget>)
+
+# nobrix_precompile(target HEADERS...): the headers, precompiled for that target alone.
+function(nobrix_precompile target)
+  if(NOBRIX_PRECOMPILE)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()
