@@ -1,6 +1,7 @@
 // The window as lines on standard output: the check list whenever it has changed, every step
-// label and status row change, and the start page's diagnosis. Ticks are set by the driver the
-// way a user would tick entries; pump() runs what the window's event loop would deliver.
+// label and status row change, and the start page's diagnosis of unusable printers. Ticks are set
+// by the driver the way a user would tick entries; pump() runs what the window's event loop would
+// deliver.
 #pragma once
 
 #include <functional>
@@ -34,9 +35,8 @@ class ConsoleView final : public workflow::UpdateView {
   std::u16string printerRowText(int row) const override;
   void pump() override;
 
-  // The start page's note on supported printers that are attached but cannot be used. Not yet
-  // part of UpdateView: it becomes an override once the window shows such a diagnosis.
-  void setPrinterDiagnosis(const std::vector<std::u16string>& lines);
+  // Printed whenever the lines change.
+  void setPrinterDiagnosis(const std::vector<std::u16string>& lines) override;
 
   // Ticks every entry whose text names this serial number; false when none does.
   bool tickSerial(const std::u16string& serial);

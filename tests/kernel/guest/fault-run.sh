@@ -33,7 +33,7 @@ NOSW01|$T_NOT_FOUND|none|$T_FLASH_FAIL|yes|a printer that never switches fails s
 RFSE01|$T_NOT_FOUND|none|$T_FLASH_FAIL|no|a printer in a refusing state is sent no command
 VANI01|$T_NOT_FOUND|partial|$T_SEND_FAIL|yes|a printer that vanishes mid-image fails step 2
 STAL01|$T_NOT_FOUND|partial|$T_SEND_FAIL|yes|a printer that stops reading mid-image fails step 2
-RJON01|$T_COMPLETED|full||yes|a printer that rejoins in normal mode after the image is updated
+GOOD02|$T_COMPLETED|full||yes|a printer after the stalled one is updated
 SEVN01|absent|none||no|the seventh printer takes no part
 EOT
 

@@ -1,4 +1,4 @@
-# shellcheck shell=bash disable=SC2154
+# shellcheck shell=bash disable=SC2154,SC2034
 # Helpers of the guest-side checks (sourced by run.sh): running the driver, reading its records
 # and the emulated printers' status files, and one PASS/FAIL line per case.
 # Record lines of the driver: TAG <tab> seconds <tab> fields... (see tests/kernel/console_view.cpp).
