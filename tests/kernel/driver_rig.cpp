@@ -13,7 +13,8 @@ DriverRig::DriverRig(firmware::ResourceModule& resources)
       device(*platform),
       messages(language),
       firmware(*platform, resources, language, messages),
-      workers(view),
+      pump(view),
+      workers(pump),
       workflow(workflow::WorkflowServices{device, firmware, language, messages, view, workers,
                                           build::kProductNameWide.view()}) {
   platform->setErrorBoxPresenter([](std::u16string_view caption, std::u16string_view text) {

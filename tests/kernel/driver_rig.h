@@ -13,8 +13,8 @@
 #include "tests/kernel/console_messages.h"
 #include "tests/kernel/console_view.h"
 #include "ui/l10n/language_state.h"
-#include "workflow/thread_worker_runner.h"
 #include "workflow/update_workflow.h"
+#include "workflow/worker_runner.h"
 
 namespace nobrix::kernel {
 
@@ -36,7 +36,8 @@ class DriverRig {
   ConsoleMessages messages;
   ConsoleView view;
   firmware::FirmwareTransfer firmware;
-  workflow::ThreadWorkerRunner workers;
+  workflow::ViewPump pump;
+  workflow::WorkerRunner workers;
   workflow::UpdateWorkflow workflow;
   platform::usblp::UdevHotplugMonitor monitor;
 
