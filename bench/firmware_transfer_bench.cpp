@@ -127,12 +127,12 @@ bool plainLoop(platform::Platform& device, const std::u16string& path, LinkedIma
   return ok;
 }
 
-class SilentTexts final : public ui::TextSource {
+class SilentTexts final : public ports::TextSource {
  public:
   std::u16string text(std::string_view) const override { return u"message"; }
 };
 
-class CountingMessages final : public ui::MessageSink {
+class CountingMessages final : public ports::MessageSink {
  public:
   int shown = 0;
   void App_ShowUIMessage_Handler(std::int32_t, std::u16string_view, std::int32_t,

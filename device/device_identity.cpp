@@ -109,7 +109,7 @@ void PrinterDeviceLayer::FillDeviceIdentity(USBPrinterClassDeviceInfo* table) {
       fillEntryIdentity(*table, entry);
     }
   } catch (const std::exception& error) {
-    detail::showLayerError(platform_, error);
+    detail::showLayerError(errorBox_, error);
   }
 }
 

@@ -7,7 +7,8 @@
 
 namespace nobrix::device {
 
-PrinterDeviceLayer::PrinterDeviceLayer(platform::Platform& platform) : platform_(platform) {}
+PrinterDeviceLayer::PrinterDeviceLayer(platform::Platform& platform, ports::ErrorBox& errorBox)
+    : platform_(platform), errorBox_(errorBox) {}
 
 void PrinterDeviceLayer::Lib_SetUSBDeviceFilePath(int mode, const char16_t* path) {
   if (mode == kClearDevicePath) {

@@ -10,6 +10,7 @@
 
 #include "device/printer_records.h"
 #include "platform/platform.h"
+#include "ports/error_box.h"
 
 namespace nobrix::device {
 
@@ -42,7 +43,9 @@ std::string_view printerStateName(int code);
 
 class PrinterDeviceLayer {
  public:
-  explicit PrinterDeviceLayer(platform::Platform& platform);
+  // Errors the layer catches are shown in `errorBox` ("VUZ App").
+  explicit PrinterDeviceLayer(platform::Platform& platform,
+                              ports::ErrorBox& errorBox = ports::standardErrorBox());
 
   // Records and identity.
   void Lib_SetUSBDeviceFilePath(int mode, const char16_t* path);
@@ -77,6 +80,7 @@ class PrinterDeviceLayer {
   void keepReplyBytes(std::size_t count);
 
   platform::Platform& platform_;
+  ports::ErrorBox& errorBox_;
 
   // Module state, zero at start.
   TextSlot currentDevicePath_{};

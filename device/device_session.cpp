@@ -23,8 +23,8 @@ DeviceSession::~DeviceSession() {
   }
 }
 
-void showLayerError(platform::Platform& platform, const std::exception& error) {
-  platform.showErrorBox(u"VUZ App", platform::fromUtf8(error.what()));
+void showLayerError(ports::ErrorBox& errorBox, const std::exception& error) {
+  errorBox.showErrorBox(u"VUZ App", platform::fromUtf8(error.what()));
 }
 
 }  // namespace nobrix::device::detail

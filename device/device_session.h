@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "ports/error_box.h"
 
 namespace nobrix::device::detail {
 
@@ -28,6 +29,6 @@ class DeviceSession {
 };
 
 // The device layer's error box: caption "VUZ App", the exception's message as text.
-void showLayerError(platform::Platform& platform, const std::exception& error);
+void showLayerError(ports::ErrorBox& errorBox, const std::exception& error);
 
 }  // namespace nobrix::device::detail

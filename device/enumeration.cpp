@@ -38,7 +38,7 @@ int PrinterDeviceLayer::Lib_EnumeratePrinterClassPnPDevices(USBPrinterClassDevic
     FillDeviceIdentity(table);
     return stored;
   } catch (const std::exception& error) {
-    detail::showLayerError(platform_, error);
+    detail::showLayerError(errorBox_, error);
     return 0;
   }
 }

@@ -71,7 +71,7 @@ int PrinterDeviceLayer::GetPrinterState() {
     detail::copyBounded(stateDigits_, digits);
     return parseHexCode(detail::boundedText(stateDigits_, 3));
   } catch (const std::exception& error) {
-    detail::showLayerError(platform_, error);
+    detail::showLayerError(errorBox_, error);
     return -1;
   }
 }
@@ -84,7 +84,7 @@ int PrinterDeviceLayer::SendPrinterCommand(std::string_view command) {
     }
     return WritePrinterCommand(command);
   } catch (const std::exception& error) {
-    detail::showLayerError(platform_, error);
+    detail::showLayerError(errorBox_, error);
     return 0;
   }
 }

@@ -46,7 +46,7 @@ class DeviceGuard {
 }  // namespace
 
 FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule& resources,
-                                   const ui::TextSource& texts, ui::MessageSink& messages)
+                                   const ports::TextSource& texts, ports::MessageSink& messages)
     : platform_(platform), resources_(resources), texts_(texts), messages_(messages) {}
 
 std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) {
@@ -136,7 +136,7 @@ void FirmwareTransfer::showQuietly(const std::u16string& message) {
     return;
   }
   try {
-    messages_.App_ShowUIMessage_Handler(ui::kPlainMessage, message, 0, 0);
+    messages_.App_ShowUIMessage_Handler(ports::kPlainMessage, message, 0, 0);
   } catch (...) {
   }
 }

@@ -13,8 +13,8 @@
 #include "firmware/firmware_sender.h"
 #include "firmware/resource_module.h"
 #include "platform/platform.h"
-#include "ui/ports/message_sink.h"
-#include "ui/ports/text_source.h"
+#include "ports/message_sink.h"
+#include "ports/text_source.h"
 
 namespace nobrix::firmware {
 
@@ -24,7 +24,7 @@ class FirmwareTransfer final : public FirmwareSender {
   static constexpr std::size_t kPieceBytes = 81'920;
 
   FirmwareTransfer(platform::Platform& platform, ResourceModule& resources,
-                   const ui::TextSource& texts, ui::MessageSink& messages);
+                   const ports::TextSource& texts, ports::MessageSink& messages);
 
   // 1 only when the device accepted every byte of the image, in order. A missing, unloadable
   // or empty image and a failed write are shown to the user; an unopenable path is not (the
@@ -49,8 +49,8 @@ class FirmwareTransfer final : public FirmwareSender {
 
   platform::Platform& platform_;
   ResourceModule& resources_;
-  const ui::TextSource& texts_;
-  ui::MessageSink& messages_;
+  const ports::TextSource& texts_;
+  ports::MessageSink& messages_;
 };
 
 }  // namespace nobrix::firmware

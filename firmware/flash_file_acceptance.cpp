@@ -11,14 +11,14 @@
 namespace nobrix::firmware {
 namespace {
 
-void showPlainMessage(ui::MessageSink& messages, std::u16string_view text) {
+void showPlainMessage(ports::MessageSink& messages, std::u16string_view text) {
   if (!text.empty()) {
-    messages.App_ShowUIMessage_Handler(ui::kPlainMessage, text, 0, 0);
+    messages.App_ShowUIMessage_Handler(ports::kPlainMessage, text, 0, 0);
   }
 }
 
 // Used while reporting an exception: a failing dialog must not throw out of the check.
-void showErrorQuietly(ui::MessageSink& messages, const char* what) {
+void showErrorQuietly(ports::MessageSink& messages, const char* what) {
   try {
     showPlainMessage(messages, platform::fromUtf8(what));
   } catch (...) {
@@ -47,12 +47,12 @@ std::string_view flashFileMessageKey(std::int32_t result) {
 }
 
 std::int32_t acceptFlashFile(const char16_t* productName, const char16_t* fileName,
-                             std::u16string& buildId, platform::Platform& platform,
-                             const ui::TextSource& texts, ui::MessageSink& messages) {
+                             std::u16string& buildId, ports::ErrorBox& errorBox,
+                             const ports::TextSource& texts, ports::MessageSink& messages) {
   try {
     char16_t buffer[kBuildIdChars]{};
     const std::int32_t result =
-        Lib_FlashFileValidityCheck(platform, productName, fileName, buffer, kBuildIdChars);
+        Lib_FlashFileValidityCheck(errorBox, productName, fileName, buffer, kBuildIdChars);
     if (result == kFlashFileAccepted) {
       buildId = buffer;
       return 1;
@@ -67,10 +67,10 @@ std::int32_t acceptFlashFile(const char16_t* productName, const char16_t* fileNa
   return 0;
 }
 
-std::int32_t App_IsCorrectFlashFile(std::u16string& buildId, platform::Platform& platform,
-                                    const ui::TextSource& texts, ui::MessageSink& messages) {
+std::int32_t App_IsCorrectFlashFile(std::u16string& buildId, ports::ErrorBox& errorBox,
+                                    const ports::TextSource& texts, ports::MessageSink& messages) {
   return acceptFlashFile(build::kProductNameWide.c_str(), build::kFirmwareFileNameWide.c_str(),
-                         buildId, platform, texts, messages);
+                         buildId, errorBox, texts, messages);
 }
 
 }  // namespace nobrix::firmware

@@ -39,11 +39,11 @@ void storeBuildId(std::u16string_view rest, char16_t* buildId, std::int32_t capa
 
 }  // namespace
 
-std::int32_t Lib_FlashFileValidityCheck(platform::Platform& platform, const char16_t* productName,
+std::int32_t Lib_FlashFileValidityCheck(ports::ErrorBox& errorBox, const char16_t* productName,
                                         const char16_t* fileName, char16_t* buildId,
                                         std::int32_t capacity) {
   if (productName == nullptr || fileName == nullptr) {
-    platform.showErrorBox(kErrorBoxCaption, kMissingNameText);
+    errorBox.showErrorBox(kErrorBoxCaption, kMissingNameText);
     return kFlashFileMissingName;
   }
   const std::u16string_view name{fileName};

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "ports/error_box.h"
 
 namespace nobrix::firmware {
 
@@ -28,7 +28,7 @@ inline constexpr std::int32_t kBuildIdChars = 16;
 // name (2). On 1 the text after the first prefix up to the next "_" is the build identifier.
 // An identifier longer than capacity - 1 is shortened to fit; a null buffer or a capacity of 0 or
 // less receives nothing. Uses module state (the family prefix buffer): not re-entrant.
-std::int32_t Lib_FlashFileValidityCheck(platform::Platform& platform, const char16_t* productName,
+std::int32_t Lib_FlashFileValidityCheck(ports::ErrorBox& errorBox, const char16_t* productName,
                                         const char16_t* fileName, char16_t* buildId,
                                         std::int32_t capacity);
 

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +35,6 @@ struct UnusableInterface {
   std::string deviceId;  // the IEEE 1284 ID as the system knows it without opening; may be empty
   std::string heldBy;    // Busy: the program holding the interface ("cupsd (pid 812)"), if known
 };
-
-using ErrorBoxPresenter =
-    std::function<void(std::u16string_view caption, std::u16string_view text)>;
 
 class Platform {
  public:
@@ -72,16 +68,6 @@ class Platform {
   // Millisecond tick counter: unsigned 32-bit, wraps after about 49.7 days.
   virtual std::uint32_t tickCount() = 0;
   virtual void sleep(std::uint32_t milliseconds) = 0;
-
-  // The system error box (error icon, one OK button). The user interface installs the presenter;
-  // without one the text goes to standard error so it is never lost.
-  void showErrorBox(std::u16string_view caption, std::u16string_view text);
-  void setErrorBoxPresenter(ErrorBoxPresenter presenter) {
-    errorBoxPresenter_ = std::move(presenter);
-  }
-
- private:
-  ErrorBoxPresenter errorBoxPresenter_;
 };
 
 }  // namespace nobrix::platform

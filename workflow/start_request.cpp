@@ -39,10 +39,11 @@ void UpdateWorkflow::App_StartButton_Handler() {
 
   if (!somethingToUpdate) {
     services_.messages.App_ShowUIMessage_Handler(
-        ui::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0, 0);
+        ports::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0,
+        0);
   } else if (!imageReady) {
     // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
-    services_.messages.App_ShowUIMessage_Handler(ui::kPlainMessage, imageProblem, 0, 0);
+    services_.messages.App_ShowUIMessage_Handler(ports::kPlainMessage, imageProblem, 0, 0);
   } else {
     performRun(entries, tickedEntries, ticked);
   }
@@ -103,7 +104,7 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
 void UpdateWorkflow::showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated) {
   const bool allUpdated = sent == ticked && updated == sent;
   services_.messages.App_ShowUIMessage_Handler(
-      ui::kResultMessage, text(allUpdated ? keys::kAllUpdated : keys::kSomeUpdated), ticked,
+      ports::kResultMessage, text(allUpdated ? keys::kAllUpdated : keys::kSomeUpdated), ticked,
       updated);
 }
 

@@ -15,8 +15,8 @@
 #include "device/device_layer.h"
 #include "device/printer_records.h"
 #include "firmware/firmware_sender.h"
-#include "ui/ports/message_sink.h"
-#include "ui/ports/text_source.h"
+#include "ports/message_sink.h"
+#include "ports/text_source.h"
 #include "workflow/update_view.h"
 #include "workflow/worker_runner.h"
 
@@ -29,8 +29,8 @@ namespace nobrix::workflow {
 struct WorkflowServices {
   device::PrinterDeviceLayer& device;
   firmware::FirmwareSender& firmware;
-  const ui::TextSource& texts;
-  ui::MessageSink& messages;
+  const ports::TextSource& texts;
+  ports::MessageSink& messages;
   UpdateView& view;
   WorkerRunner& workers;
   std::u16string_view productName;  // the description a supported printer reports

@@ -7,26 +7,15 @@
 
 #include "device/device_layer.h"
 #include "platform/sim/sim_bus.h"
+#include "tests/support/recording_error_box.h"
 
 namespace nobrix::device::testing {
 
-struct ErrorBox {
-  std::u16string caption;
-  std::u16string text;
-};
+using nobrix::testing::RecordingErrorBox;
 
-// Records every error box a platform shows instead of printing it.
-inline void captureErrorBoxes(platform::Platform& platform, std::vector<ErrorBox>& boxes) {
-  platform.setErrorBoxPresenter([&boxes](std::u16string_view caption, std::u16string_view text) {
-    boxes.push_back({std::u16string(caption), std::u16string(text)});
-  });
-}
-
-// A device layer on a fresh simulated bus.
+// A device layer on a fresh simulated bus, its error boxes recorded.
 struct SimRig {
-  explicit SimRig(platform::sim::BusOptions options = {}) : bus(options), layer(bus) {
-    captureErrorBoxes(bus, boxes);
-  }
+  explicit SimRig(platform::sim::BusOptions options = {}) : bus(options), layer(bus, errorBox) {}
 
   platform::sim::PrinterId plugRaw(std::string deviceId) {
     platform::sim::PrinterScript script;
@@ -40,8 +29,9 @@ struct SimRig {
   }
 
   platform::sim::SimBus bus;
+  RecordingErrorBox errorBox;
+  std::vector<nobrix::testing::ShownErrorBox>& boxes = errorBox.boxes;
   PrinterDeviceLayer layer;
-  std::vector<ErrorBox> boxes;
 };
 
 // The bytes a printer receives for one command, written out independently of the layer.

@@ -100,10 +100,10 @@ TEST(Enumeration, PathsThatCannotBeStoredWholeAreSkipped) {
 
 TEST(Enumeration, FailingListIsShownAndGivesZero) {
   testing::ScriptedPlatform platform;
-  std::vector<testing::ErrorBox> boxes;
-  testing::captureErrorBoxes(platform, boxes);
+  testing::RecordingErrorBox errorBox;
+  const auto& boxes = errorBox.boxes;
   platform.pathsThrow = true;
-  PrinterDeviceLayer layer(platform);
+  PrinterDeviceLayer layer(platform, errorBox);
   auto table = emptyTable();
   EXPECT_EQ(layer.Lib_EnumeratePrinterClassPnPDevices(table.get()), 0);
   EXPECT_EQ(table->deviceCount, 0);

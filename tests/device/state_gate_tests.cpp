@@ -81,10 +81,10 @@ TEST(PrinterState, ExceptionIsShownAndRefusesTheCommand) {
 
 TEST(PrinterState, ExceptionWhileWritingIsShownAndClosesTheDevice) {
   testing::ScriptedPlatform platform;
-  std::vector<testing::ErrorBox> boxes;
-  testing::captureErrorBoxes(platform, boxes);
+  testing::RecordingErrorBox errorBox;
+  const auto& boxes = errorBox.boxes;
   platform.writeThrows = true;
-  PrinterDeviceLayer layer(platform);
+  PrinterDeviceLayer layer(platform, errorBox);
   layer.Lib_SetUSBDeviceFilePath(1, u"/p");
   EXPECT_EQ(layer.SendPrinterCommand("x;"), 0);
   ASSERT_EQ(boxes.size(), 1u);

@@ -12,12 +12,12 @@
 
 #include "firmware/resource_module.h"
 #include "platform/sim/sim_bus.h"
-#include "ui/ports/message_sink.h"
-#include "ui/ports/text_source.h"
+#include "ports/message_sink.h"
+#include "ports/text_source.h"
 
 namespace nobrix::firmware::testing {
 
-class FakeTexts final : public ui::TextSource {
+class FakeTexts final : public ports::TextSource {
  public:
   std::map<std::string, std::u16string, std::less<>> texts;
   std::optional<std::string> throwText;  // every lookup throws std::runtime_error(throwText)
@@ -40,7 +40,7 @@ struct ShownMessage {
   std::int32_t updated = -1;
 };
 
-class RecordingMessages final : public ui::MessageSink {
+class RecordingMessages final : public ports::MessageSink {
  public:
   std::vector<ShownMessage> shown;
   std::function<void()> whileShown;  // runs as if the user were looking at the dialog

@@ -193,7 +193,7 @@ TEST_F(FirmwareTransferTest, AnUnplugMidTransferStopsReleasesAndTellsThePlatform
   messages.whileShown = [&] { handlesWhileShown = bus.openHandleCount(); };
   EXPECT_EQ(send(printer), 0);
   EXPECT_EQ(shownTexts(), std::vector<std::u16string>{u"Input/output error"});
-  EXPECT_EQ(messages.shown[0].type, ui::kPlainMessage);
+  EXPECT_EQ(messages.shown[0].type, ports::kPlainMessage);
   EXPECT_EQ(handlesWhileShown, 0) << "the printer is closed before the dialog opens";
   const auto image = bus.image(printer);
   EXPECT_EQ(image.writeSizes, (std::vector<std::size_t>{kPiece, kPiece}));

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "firmware_test_support.h"
-#include "platform/sim/sim_bus.h"
 #include "platform/text_encoding.h"
+#include "tests/support/recording_error_box.h"
 
 namespace nobrix::firmware {
 namespace {
@@ -21,22 +21,20 @@ class FlashFileAcceptance : public ::testing::Test {
                             "StrRes_FhxInvalidExtension", "StrRes_FhxUnsupportedProduct"}) {
       texts.texts[key] = u"text of " + platform::fromUtf8(key);
     }
-    bus.setErrorBoxPresenter([this](std::u16string_view, std::u16string_view) { ++boxes; });
   }
 
   std::int32_t accept(const char16_t* product, const char16_t* file) {
-    return acceptFlashFile(product, file, buildId, bus, texts, messages);
+    return acceptFlashFile(product, file, buildId, errorBox, texts, messages);
   }
 
-  platform::sim::SimBus bus;
+  nobrix::testing::RecordingErrorBox errorBox;
   FakeTexts texts;
   RecordingMessages messages;
   std::u16string buildId = u"kept";
-  int boxes = 0;
 };
 
 TEST_F(FlashFileAcceptance, TheBuildConstantsAreAcceptedSilently) {
-  EXPECT_EQ(App_IsCorrectFlashFile(buildId, bus, texts, messages), 1);
+  EXPECT_EQ(App_IsCorrectFlashFile(buildId, errorBox, texts, messages), 1);
   EXPECT_EQ(buildId, u"2307A");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -61,12 +59,12 @@ TEST_F(FlashFileAcceptance, EachRefusalShowsItsOwnTextAsAPlainMessage) {
     EXPECT_EQ(accept(refusal.product, refusal.file), 0);
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, refusal.text);
-    EXPECT_EQ(messages.shown[0].type, ui::kPlainMessage);
+    EXPECT_EQ(messages.shown[0].type, ports::kPlainMessage);
     EXPECT_EQ(messages.shown[0].total, 0);
     EXPECT_EQ(messages.shown[0].updated, 0);
     EXPECT_EQ(buildId, u"kept");
   }
-  EXPECT_EQ(boxes, 1) << "a missing name is also told by the system box";
+  EXPECT_EQ(errorBox.boxes.size(), 1U) << "a missing name is also told by the system box";
   EXPECT_EQ(flashFileMessageKey(7), "StrRes_FhxFileError");
   EXPECT_EQ(flashFileMessageKey(-1), "StrRes_FhxFileError");
 }

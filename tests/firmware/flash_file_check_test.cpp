@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "nobrix/build_constants.h"
-#include "platform/sim/sim_bus.h"
 #include "platform/text_encoding.h"
+#include "tests/support/recording_error_box.h"
 
 namespace nobrix::firmware {
 namespace {
@@ -19,23 +19,17 @@ using platform::toUtf8;
 
 class FlashFileCheck : public ::testing::Test {
  protected:
-  FlashFileCheck() {
-    bus.setErrorBoxPresenter([this](std::u16string_view caption, std::u16string_view text) {
-      boxes.emplace_back(caption, text);
-    });
-  }
-
   // Runs the check with a 16-character buffer; `id` receives the buffer's text.
   std::int32_t check(const char16_t* product, const char16_t* file) {
     char16_t buffer[kBuildIdChars] = u"STALE";
     const std::int32_t result =
-        Lib_FlashFileValidityCheck(bus, product, file, buffer, kBuildIdChars);
+        Lib_FlashFileValidityCheck(errorBox, product, file, buffer, kBuildIdChars);
     id = buffer;
     return result;
   }
 
-  platform::sim::SimBus bus;
-  std::vector<std::pair<std::u16string, std::u16string>> boxes;
+  nobrix::testing::RecordingErrorBox errorBox;
+  const std::vector<nobrix::testing::ShownErrorBox>& boxes = errorBox.boxes;
   std::u16string id;
 };
 
@@ -107,19 +101,19 @@ TEST_F(FlashFileCheck, ShortensAnOverlongIdentifierToTheBuffer) {
   const char16_t* file = u"io_vortel_dist_pp1_016.0123456789ABCDEFGHIJ_secure_signed.fhx";
   char16_t buffer[24];
   std::fill(std::begin(buffer), std::end(buffer), u'#');
-  EXPECT_EQ(Lib_FlashFileValidityCheck(bus, u"SALVENOR LRX5303", file, buffer, 16), 1);
+  EXPECT_EQ(Lib_FlashFileValidityCheck(errorBox, u"SALVENOR LRX5303", file, buffer, 16), 1);
   EXPECT_EQ(std::u16string(buffer), u"0123456789ABCDE");
   EXPECT_EQ(std::u16string(buffer + 16, 8), u"########");
 
-  EXPECT_EQ(Lib_FlashFileValidityCheck(bus, u"SALVENOR LRX5303", file, buffer, 1), 1);
+  EXPECT_EQ(Lib_FlashFileValidityCheck(errorBox, u"SALVENOR LRX5303", file, buffer, 1), 1);
   EXPECT_EQ(buffer[0], u'\0');
   EXPECT_EQ(buffer[1], u'1') << "capacity 1 holds the terminator only";
 
   std::fill(std::begin(buffer), std::end(buffer), u'#');
   for (const std::int32_t capacity : {0, -5}) {
-    EXPECT_EQ(Lib_FlashFileValidityCheck(bus, u"SALVENOR LRX5303", file, buffer, capacity), 1);
+    EXPECT_EQ(Lib_FlashFileValidityCheck(errorBox, u"SALVENOR LRX5303", file, buffer, capacity), 1);
   }
-  EXPECT_EQ(Lib_FlashFileValidityCheck(bus, u"SALVENOR LRX5303", file, nullptr, 16), 1);
+  EXPECT_EQ(Lib_FlashFileValidityCheck(errorBox, u"SALVENOR LRX5303", file, nullptr, 16), 1);
   EXPECT_EQ(std::u16string(buffer, 24), std::u16string(24, u'#'));
 }
 

@@ -3,21 +3,21 @@
 // dialog shows it.
 #pragma once
 
-#include "ui/ports/message_sink.h"
-#include "ui/ports/text_source.h"
+#include "ports/message_sink.h"
+#include "ports/text_source.h"
 
 namespace nobrix::kernel {
 
-class ConsoleMessages final : public ui::MessageSink {
+class ConsoleMessages final : public ports::MessageSink {
  public:
-  explicit ConsoleMessages(const ui::TextSource& texts) : texts_(texts) {}
+  explicit ConsoleMessages(const ports::TextSource& texts) : texts_(texts) {}
 
   // MESSAGE <type> <text>, or for a run's result: RESULT <[updated/total]  result text> <text>.
   void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
                                  std::int32_t updated) override;
 
  private:
-  const ui::TextSource& texts_;
+  const ports::TextSource& texts_;
 };
 
 }  // namespace nobrix::kernel

@@ -10,16 +10,16 @@ namespace nobrix::kernel {
 
 DriverRig::DriverRig(firmware::ResourceModule& resources)
     : platform(platform::usblp::makeLinuxPlatform()),
-      device(*platform),
+      device(*platform, errorBox),
       messages(language),
       firmware(*platform, resources, language, messages),
       pump(view),
       workers(pump),
       workflow(workflow::WorkflowServices{device, firmware, language, messages, view, workers,
-                                          build::kProductNameWide.view()}) {
-  platform->setErrorBoxPresenter([](std::u16string_view caption, std::u16string_view text) {
-    printRecord("ERRORBOX", {oneLine(caption), oneLine(text)});
-  });
+                                          build::kProductNameWide.view()}) {}
+
+void ConsoleErrorBox::showErrorBox(std::u16string_view caption, std::u16string_view text) {
+  printRecord("ERRORBOX", {oneLine(caption), oneLine(text)});
 }
 
 void DriverRig::startHotplug() {
@@ -39,7 +39,7 @@ void DriverRig::deliverEvents() {
 void DriverRig::printFinalRows() const {
   for (int row = 0; row < view.printerRowCount(); ++row) {
     const int slot = slotOfRow(row);
-    const int code = slot >= 0 ? workflow.gVUZPrinterInfo.printerStatus[slot] : -1;
+    const int code = slot >= 0 ? workflow.printerInfo().printerStatus[slot] : -1;
     printRecord("FINAL", {oneLine(view.printerRowText(row)), oneLine(view.statusRowText(row)),
                           std::to_string(code)});
   }
@@ -47,7 +47,7 @@ void DriverRig::printFinalRows() const {
 
 // Row r shows the r-th taking-part idle slot.
 int DriverRig::slotOfRow(int row) const {
-  const auto& idle = workflow.gVUZPrinterInfo.idlePrinters;
+  const auto& idle = workflow.printerInfo().idlePrinters;
   for (int slot = 0, seen = 0; slot < device::MaxPrinterDevices; ++slot) {
     if (idle.selected[slot] == 1 && seen++ == row) {
       return slot;

@@ -10,6 +10,7 @@
 #include "firmware/resource_module.h"
 #include "platform/linux/udev_hotplug_monitor.h"
 #include "platform/platform.h"
+#include "ports/error_box.h"
 #include "tests/kernel/console_messages.h"
 #include "tests/kernel/console_view.h"
 #include "ui/l10n/language_state.h"
@@ -17,6 +18,12 @@
 #include "workflow/worker_runner.h"
 
 namespace nobrix::kernel {
+
+// The system error box as a console record.
+class ConsoleErrorBox final : public ports::ErrorBox {
+ public:
+  void showErrorBox(std::u16string_view caption, std::u16string_view text) override;
+};
 
 class DriverRig {
  public:
@@ -32,6 +39,7 @@ class DriverRig {
 
   std::unique_ptr<platform::Platform> platform;
   ui::LanguageState language{ui::kEnglish};
+  ConsoleErrorBox errorBox;
   device::PrinterDeviceLayer device;
   ConsoleMessages messages;
   ConsoleView view;

@@ -5,11 +5,11 @@
 
 namespace nobrix::testing {
 
-FaultPlatform::FaultPlatform(platform::Platform& inner) : ForwardingPlatform(inner) {
-  setErrorBoxPresenter([this](std::u16string_view, std::u16string_view text) {
-    std::lock_guard lock(mutex_);
-    errorBoxes_.emplace_back(text);
-  });
+FaultPlatform::FaultPlatform(platform::Platform& inner) : ForwardingPlatform(inner) {}
+
+void FaultPlatform::showErrorBox(std::u16string_view, std::u16string_view text) {
+  std::lock_guard lock(mutex_);
+  errorBoxes_.emplace_back(text);
 }
 
 void FaultPlatform::throwOnOpen(std::u16string path, std::string errorText) {

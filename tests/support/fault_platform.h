@@ -1,6 +1,6 @@
 // A platform that passes every call to another one (the simulated bus) but can be told to make
 // the opens of one path throw from some moment on, after the printer has been listed normally.
-// It also records the system error boxes the layers above raise.
+// It also records the system error boxes the layers above raise, as their error box.
 #pragma once
 
 #include <mutex>
@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "ports/error_box.h"
 #include "tests/support/forwarding_platform.h"
 
 namespace nobrix::testing {
 
-class FaultPlatform final : public ForwardingPlatform {
+class FaultPlatform final : public ForwardingPlatform, public ports::ErrorBox {
  public:
   explicit FaultPlatform(platform::Platform& inner);
 
@@ -20,6 +21,7 @@ class FaultPlatform final : public ForwardingPlatform {
   std::vector<std::u16string> errorBoxes() const;
 
   platform::DeviceHandle open(std::u16string_view path, platform::OpenMode mode) override;
+  void showErrorBox(std::u16string_view caption, std::u16string_view text) override;
 
  private:
   mutable std::mutex mutex_;

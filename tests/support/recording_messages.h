@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/ports/message_sink.h"
+#include "ports/message_sink.h"
 
 namespace nobrix::testing {
 
@@ -20,7 +20,7 @@ struct RecordedMessage {
   std::int32_t updated = 0;
 };
 
-class RecordingMessages final : public ui::MessageSink {
+class RecordingMessages final : public ports::MessageSink {
  public:
   void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
                                  std::int32_t updated) override;

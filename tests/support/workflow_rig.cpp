@@ -22,10 +22,10 @@ std::uint64_t checksumOf(firmware::ResourceModule& resources) {
 
 }  // namespace
 
-WorkflowRig::WorkflowRig(const ui::TextSource& texts, RigOptions options)
+WorkflowRig::WorkflowRig(const ports::TextSource& texts, RigOptions options)
     : bus(options.bus),
       platform(bus),
-      device(platform),
+      device(platform, platform),
       image(options.resources != nullptr ? 0 : options.imageBytes),
       firmware(platform, chooseResources(options, image), texts, messages),
       pump(view),

@@ -12,11 +12,11 @@
 #include "device/device_layer.h"
 #include "firmware/firmware_transfer.h"
 #include "platform/sim/sim_bus.h"
+#include "ports/text_source.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/fault_platform.h"
 #include "tests/support/image_resources.h"
 #include "tests/support/recording_messages.h"
-#include "ui/ports/text_source.h"
 #include "workflow/update_workflow.h"
 #include "workflow/worker_runner.h"
 
@@ -42,7 +42,7 @@ struct WorkflowProbe {
 
 class WorkflowRig {
  public:
-  explicit WorkflowRig(const ui::TextSource& texts, RigOptions options = {});
+  explicit WorkflowRig(const ports::TextSource& texts, RigOptions options = {});
   ~WorkflowRig();
   WorkflowRig(const WorkflowRig&) = delete;
   WorkflowRig& operator=(const WorkflowRig&) = delete;

@@ -124,7 +124,7 @@ TEST_F(MessagePresenterTest, ProgressDisplayIsModelessWithOkDisabledAndFollowsUp
 }
 
 // A table that cannot be read, as before the language tables exist.
-class UnreadableTexts final : public TextSource {
+class UnreadableTexts final : public ports::TextSource {
  public:
   std::u16string text(std::string_view) const override {
     throw std::runtime_error("string table not loaded");

@@ -38,7 +38,7 @@ TEST(MessagePresenterThreads, WorkerMessageOpensOnWindowThreadAndWorkerResumesAf
   QEventLoop windowLoop;
   bool returnedAfterOk = false;
   std::thread worker([&] {
-    MessageSink& sink = presenter;
+    ports::MessageSink& sink = presenter;
     sink.App_ShowUIMessage_Handler(kPlainMessage, u"Error: Could not load firmware resource file!",
                                    0, 0);
     returnedAfterOk = okPressed.load();

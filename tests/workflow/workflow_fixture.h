@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "ports/message_sink.h"
 #include "tests/support/workflow_rig.h"
 #include "ui/l10n/language_state.h"
-#include "ui/ports/message_sink.h"
 
 namespace nobrix::testing {
 
@@ -55,10 +55,10 @@ class WorkflowTest : public ::testing::Test {
   }
 
   std::vector<RecordedMessage> results() const {
-    return rig->messages.messagesOfType(ui::kResultMessage);
+    return rig->messages.messagesOfType(ports::kResultMessage);
   }
   std::vector<RecordedMessage> plainMessages() const {
-    return rig->messages.messagesOfType(ui::kPlainMessage);
+    return rig->messages.messagesOfType(ports::kPlainMessage);
   }
 
   // Virtual time of the first change of the step label to `label`.

@@ -3,9 +3,6 @@
 #include "ui/app/app_assembly.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QMetaObject>
-#include <QThread>
 #include <QTimer>
 
 #include "firmware/flash_file_acceptance.h"
@@ -14,13 +11,12 @@ namespace nobrix::ui::app {
 
 AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule& resources,
                          FirmwareCheck firmwareCheck)
-    : platform_(platform),
-      device_(platform),
+    : device_(platform, errorBox_),
       messages_(language_),
       firmware_(platform, resources, language_, messages_) {
   if (!firmwareCheck) {
     firmwareCheck = [this](std::u16string& buildId) {
-      return firmware::App_IsCorrectFlashFile(buildId, platform_, language_, messages_);
+      return firmware::App_IsCorrectFlashFile(buildId, errorBox_, language_, messages_);
     };
   }
   window_ = std::make_unique<Form1>(
@@ -45,24 +41,6 @@ int AppAssembly::run(const std::function<void()>& whenShown) {
   }
   QApplication::exec();
   return 0;
-}
-
-void installErrorBoxPresenter(platform::Platform& platform) {
-  platform.setErrorBoxPresenter([](std::u16string_view caption, std::u16string_view text) {
-    const QString boxCaption = QString::fromStdU16String(std::u16string(caption));
-    const QString boxText = QString::fromStdU16String(std::u16string(text));
-    auto show = [&] {
-      QMessageBox box(QMessageBox::Critical, boxCaption, boxText, QMessageBox::Ok);
-      box.exec();
-    };
-    QCoreApplication* application = QCoreApplication::instance();
-    if (application == nullptr || QThread::currentThread() == application->thread()) {
-      show();
-      return;
-    }
-    // The worker waits until the user has confirmed, as it would at a system message box.
-    QMetaObject::invokeMethod(application, show, Qt::BlockingQueuedConnection);
-  });
 }
 
 }  // namespace nobrix::ui::app

@@ -11,6 +11,7 @@
 #include "firmware/resource_module.h"
 #include "platform/platform.h"
 #include "ui/app/form1.h"
+#include "ui/app/qt_error_box.h"
 #include "ui/app/qt_pump.h"
 #include "ui/dialog/message_presenter.h"
 #include "ui/l10n/language_state.h"
@@ -39,7 +40,7 @@ class AppAssembly {
   int run(const std::function<void()>& whenShown = {});
 
  private:
-  platform::Platform& platform_;
+  QtErrorBox errorBox_;
   device::PrinterDeviceLayer device_;
   LanguageState language_;
   MessagePresenter messages_;
@@ -48,9 +49,5 @@ class AppAssembly {
   workflow::WorkerRunner workers_{pump_};
   std::unique_ptr<Form1> window_;
 };
-
-// Shows the platform's error boxes as a system message box with the caller's caption. Device
-// entries may raise them on a worker thread; the box always opens on the window thread.
-void installErrorBoxPresenter(platform::Platform& platform);
 
 }  // namespace nobrix::ui::app

@@ -240,8 +240,8 @@ void Form1::refreshPictures() {
 }
 
 void Form1::showPlainError(const std::exception& error) {
-  services_.messages.App_ShowUIMessage_Handler(kPlainMessage, platform::fromUtf8(error.what()), 0,
-                                               0);
+  services_.messages.App_ShowUIMessage_Handler(ports::kPlainMessage,
+                                               platform::fromUtf8(error.what()), 0, 0);
 }
 
 }  // namespace nobrix::ui::app

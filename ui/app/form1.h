@@ -14,8 +14,8 @@
 
 #include "device/device_layer.h"
 #include "firmware/firmware_sender.h"
+#include "ports/message_sink.h"
 #include "ui/l10n/language_state.h"
-#include "ui/ports/message_sink.h"
 #include "workflow/update_view.h"
 #include "workflow/update_workflow.h"
 #include "workflow/worker_runner.h"
@@ -50,7 +50,7 @@ struct Form1Services {
   firmware::FirmwareSender& firmware;
   workflow::WorkerRunner& workers;
   LanguageState& language;
-  MessageSink& messages;
+  ports::MessageSink& messages;
   FirmwareCheck firmwareCheck;
 };
 

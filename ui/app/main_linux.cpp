@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("NobrixVUZ"));
 
   std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
-  ui::app::installErrorBoxPresenter(*platform);
   // A build that carries only the generated stand-in must never send it to a real printer.
   std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
   if (NOBRIX_IMAGE_IS_STAND_IN != 0) {

@@ -128,7 +128,6 @@ int main(int argc, char* argv[]) {
       kLateArrivalRealMs * (options.realTimeFactor > 0.0 ? options.realTimeFactor : 1.0));
   options.scenario.setUp(bus, settings);
 
-  ui::app::installErrorBoxPresenter(bus);
   AppAssembly app(bus, *resources);
   ui::app::SimBusDriver driver(bus, [&app] { app.window().workflow().onDeviceNodesChanged(); });
   driver.startPolling();

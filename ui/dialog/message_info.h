@@ -4,9 +4,15 @@
 #include <QString>
 #include <cstdint>
 
-#include "ui/ports/message_sink.h"
+#include "ports/message_sink.h"
 
 namespace nobrix::ui {
+
+// The message types the layers below ask for are the dialog's own modes.
+using ports::kPlainMessage;
+using ports::kProgressMessage;
+using ports::kResultMessage;
+using ports::MessageType;
 
 struct UI_MessageInfo {
   QString CaptionStr;                // text of the red caption bar

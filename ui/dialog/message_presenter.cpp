@@ -32,7 +32,7 @@ QString fallbackText(std::int32_t type, const QString& message, std::int32_t tot
 
 }  // namespace
 
-MessagePresenter::MessagePresenter(const TextSource& texts, QWidget* window, QObject* parent)
+MessagePresenter::MessagePresenter(const ports::TextSource& texts, QWidget* window, QObject* parent)
     : QObject(parent), texts_(texts), window_(window) {}
 
 void MessagePresenter::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,

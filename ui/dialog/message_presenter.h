@@ -11,13 +11,13 @@
 #include <functional>
 #include <string_view>
 
+#include "ports/message_sink.h"
+#include "ports/text_source.h"
 #include "ui/dialog/ui_message.h"
-#include "ui/ports/message_sink.h"
-#include "ui/ports/text_source.h"
 
 namespace nobrix::ui {
 
-class MessagePresenter : public QObject, public MessageSink {
+class MessagePresenter : public QObject, public ports::MessageSink {
   Q_OBJECT
 
  public:
@@ -27,7 +27,7 @@ class MessagePresenter : public QObject, public MessageSink {
 
   // `texts` gives the result line's tail in the current language; dialogs are centred on
   // `window` (or on the screen while there is none). Both must outlive the presenter.
-  explicit MessagePresenter(const TextSource& texts, QWidget* window = nullptr,
+  explicit MessagePresenter(const ports::TextSource& texts, QWidget* window = nullptr,
                             QObject* parent = nullptr);
 
   void setWindow(QWidget* window) { window_ = window; }
@@ -60,7 +60,7 @@ class MessagePresenter : public QObject, public MessageSink {
   void notifyShown(UI_Message& dialog);
   void onWindowThread(const std::function<void()>& work);
 
-  const TextSource& texts_;
+  const ports::TextSource& texts_;
   QPointer<QWidget> window_;
   DialogShownHook shownHook_;
 };

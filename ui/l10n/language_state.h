@@ -8,14 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "ports/text_source.h"
 #include "ui/l10n/branding.h"
 #include "ui/l10n/languages.h"
 #include "ui/l10n/string_tables.h"
-#include "ui/ports/text_source.h"
 
 namespace nobrix::ui {
 
-class LanguageState final : public TextSource {
+class LanguageState final : public ports::TextSource {
  public:
   // Starts in the language the brand of this build's product prescribes.
   LanguageState();

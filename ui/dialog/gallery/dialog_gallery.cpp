@@ -30,7 +30,7 @@ UI_MessageInfo makeInfo(const LanguageState& texts, std::int32_t type, const cha
   UI_MessageInfo info;
   info.CaptionStr = QString::fromStdString(nobrix::ui::dialogCaption());
   info.MessageStr = texts.textOf(messageKey);
-  info.ResultMsg = type == nobrix::ui::kResultMessage ? texts.textOf("StrRes_UIMsgResult") : "";
+  info.ResultMsg = type == nobrix::ports::kResultMessage ? texts.textOf("StrRes_UIMsgResult") : "";
   info.TotalPrinters = total;
   info.UpdatedPrinters = updated;
   info.MsgType = type;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace nobrix::ui {
+namespace nobrix::ports {
 
 class TextSource {
  public:
@@ -14,4 +14,4 @@ class TextSource {
   virtual std::u16string text(std::string_view key) const = 0;
 };
 
-}  // namespace nobrix::ui
+}  // namespace nobrix::ports

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace nobrix::ui {
+namespace nobrix::ports {
 
 enum MessageType : std::int32_t {
   kPlainMessage = 1,
@@ -21,4 +21,4 @@ class MessageSink {
                                          std::int32_t total, std::int32_t updated) = 0;
 };
 
-}  // namespace nobrix::ui
+}  // namespace nobrix::ports
