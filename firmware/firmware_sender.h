@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "firmware/transfer_progress.h"
+
 namespace nobrix::firmware {
 
 class FirmwareSender {
@@ -20,6 +22,9 @@ class FirmwareSender {
     problem.clear();
     return true;
   }
+
+  // The send under way, for the window to show; null when the sender does not tell.
+  virtual const TransferProgress* progress() const { return nullptr; }
 };
 
 }  // namespace nobrix::firmware

@@ -43,6 +43,22 @@ class DeviceGuard {
   platform::DeviceHandle handle_ = platform::kInvalidHandle;
 };
 
+// The progress the window reads says "sending" exactly while the device is open for the image.
+class SendingFlag {
+ public:
+  SendingFlag(TransferProgress& progress, std::uint64_t imageBytes) : progress_(progress) {
+    progress_.acceptedBytes.store(0, std::memory_order_relaxed);
+    progress_.imageBytes.store(imageBytes, std::memory_order_relaxed);
+    progress_.sending.store(true, std::memory_order_release);
+  }
+  ~SendingFlag() { progress_.sending.store(false, std::memory_order_release); }
+  SendingFlag(const SendingFlag&) = delete;
+  SendingFlag& operator=(const SendingFlag&) = delete;
+
+ private:
+  TransferProgress& progress_;
+};
+
 }  // namespace
 
 FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule& resources,
@@ -78,6 +94,7 @@ FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* d
   if (!device) {
     return {};
   }
+  const SendingFlag sending{progress_, image.bytes().size()};
   return sendImage(device.get(), image.bytes());
 }
 
@@ -125,7 +142,9 @@ std::optional<std::u16string> FirmwareTransfer::writePiece(platform::DeviceHandl
       return outcome.ok || outcome.errorText.empty() ? texts_.text(kWriteRefusedKey)
                                                      : platform::fromUtf8(outcome.errorText);
     }
-    written += std::min(outcome.bytes, piece.size() - written);
+    const std::size_t accepted = std::min(outcome.bytes, piece.size() - written);
+    written += accepted;
+    progress_.acceptedBytes.fetch_add(accepted, std::memory_order_relaxed);
   }
   return std::nullopt;
 }

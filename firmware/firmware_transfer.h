@@ -34,6 +34,8 @@ class FirmwareTransfer final : public FirmwareSender {
 
   bool firmwareImageReady(std::u16string& problem) override;
 
+  const TransferProgress* progress() const override { return &progress_; }
+
  private:
   struct Outcome {
     std::int32_t result = 0;
@@ -49,6 +51,7 @@ class FirmwareTransfer final : public FirmwareSender {
 
   platform::Platform& platform_;
   ResourceModule& resources_;
+  TransferProgress progress_;
   const ports::TextSource& texts_;
   ports::MessageSink& messages_;
 };

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
+#include <optional>
 
 #include "firmware_test_support.h"
 #include "tests/support/forwarding_platform.h"
@@ -106,6 +108,45 @@ TEST_F(FirmwareTransferTest, WritesEveryPieceStraightFromTheLockedImage) {
     }
   }
   EXPECT_EQ(recorder.writes, expected);
+}
+
+// What the window reads while a send runs: "sending" only while the device is open, the count
+// only grows by what the device took, and a printer that vanishes halfway leaves its share.
+TEST_F(FirmwareTransferTest, ProgressCountsWhatTheDeviceTookWhileTheSendRuns) {
+  struct ProgressReader final : nobrix::testing::ForwardingPlatform {
+    using ForwardingPlatform::ForwardingPlatform;
+    const TransferProgress* progress = nullptr;
+    std::vector<std::uint64_t> seen;
+    bool sendingThroughout = true;
+    platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
+                             std::size_t size) override {
+      sendingThroughout = sendingThroughout && progress->sending.load();
+      seen.push_back(progress->acceptedBytes.load());
+      return ForwardingPlatform::write(handle, data, size);
+    }
+  };
+  struct Case {
+    std::optional<std::uint64_t> unplugAfter;
+    std::uint64_t expectedAccepted;
+  };
+  const std::uint64_t size = resources.bytes.size();
+  for (const Case& c : {Case{std::nullopt, size}, Case{kPiece + 100, kPiece}}) {
+    ProgressReader reader(bus);
+    FirmwareTransfer observed{reader, resources, texts, messages};
+    reader.progress = observed.progress();
+    auto printerScript = script();
+    printerScript.unplugAfterImageBytes = c.unplugAfter;
+    const auto printer = plugInFlashMode(bus, printerScript);
+    EXPECT_FALSE(reader.progress->sending.load());
+    observed.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str());
+
+    EXPECT_TRUE(reader.sendingThroughout);
+    EXPECT_FALSE(reader.progress->sending.load());
+    EXPECT_TRUE(std::is_sorted(reader.seen.begin(), reader.seen.end()));
+    EXPECT_EQ(reader.seen.front(), 0U);
+    EXPECT_EQ(reader.progress->acceptedBytes.load(), c.expectedAccepted);
+    EXPECT_EQ(reader.progress->imageBytes.load(), size);
+  }
 }
 
 TEST_F(FirmwareTransferTest, ContinuesPartialWritesUntilEveryByteIsDelivered) {

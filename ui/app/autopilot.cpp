@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "ui/app/transfer_progress_view.h"
+
 namespace nobrix::ui::app {
 
 Autopilot::Autopilot(AppAssembly& app, platform::sim::SimBus& bus, AutopilotOptions options,
@@ -69,9 +71,27 @@ void Autopilot::onStatusRow(int row, const QString& text) {
   out_.flush();
   if (!progressSaved_ && text == app_.language().textOf("StrRes_StatusSendingFhx")) {
     progressSaved_ = true;
-    QCoreApplication::processEvents();
-    save(window.grab(), QStringLiteral("progress-page.png"));
+    watchFirstSend();
   }
+}
+
+// The progress page is saved once the first image is well under way, with its progress cell
+// showing; the window thread keeps turning its loop while the send worker writes.
+void Autopilot::watchFirstSend() {
+  auto* timer = new QTimer(this);
+  timer->setInterval(5);
+  connect(timer, &QTimer::timeout, this, [this, timer, ticks = 0]() mutable {
+    auto* cell =
+        app_.window().findChild<TransferProgressView*>(QStringLiteral("TransferProgressView"));
+    cell->refreshNow();
+    if (cell->shownShare() >= 0.3) {
+      save(app_.window().grab(), QStringLiteral("progress-page.png"));
+      timer->deleteLater();
+    } else if (++ticks > 4000) {  // the send went by unseen; no picture rather than a hang
+      timer->deleteLater();
+    }
+  });
+  timer->start();
 }
 
 void Autopilot::onDialog(UI_Message& dialog) {

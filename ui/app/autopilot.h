@@ -45,6 +45,8 @@ class Autopilot final : public QObject {
   AutopilotOptions options_;
   QFile standardOutput_;
   QTextStream out_;
+  void watchFirstSend();
+
   bool progressSaved_ = false;
 };
 

@@ -37,6 +37,7 @@ class ActivityAnimator;
 
 namespace nobrix::ui::app {
 class RunNotice;
+class TransferProgressView;
 }
 
 namespace nobrix::ui::app {
@@ -180,6 +181,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QLabel* CopyrightLabel = nullptr;
   images::ActivityAnimator* activity_ = nullptr;
   RunNotice* runNotice_ = nullptr;
+  TransferProgressView* transferProgress_ = nullptr;
 };
 
 }  // namespace nobrix::ui::app

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/form1.h"
+#include "ui/app/transfer_progress_view.h"
 #include "ui/app/run_notice.h"
 #include "ui/app/tick_box_style.h"
 #include "ui/app/window_style.h"
@@ -292,7 +293,8 @@ QWidget* Form1::buildProgressFooter() {
   auto* cells = new QHBoxLayout(footer);
   cells->setContentsMargins(1, 1, 1, 1);
   cells->setSpacing(0);
-  cells->addStretch(18577);
+  transferProgress_ = new TransferProgressView(services_.firmware.progress(), footer);
+  cells->addWidget(transferProgress_, 18577);
   Progress_UpdateStepsLabel = named(new ElidedLabel, QStringLiteral("Progress_UpdateStepsLabel"));
   Progress_UpdateStepsLabel->setWordWrap(false);
   Progress_UpdateStepsLabel->setFont(look::font(12));

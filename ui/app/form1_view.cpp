@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 
 #include "ui/app/form1.h"
+#include "ui/app/transfer_progress_view.h"
 #include "ui/app/run_notice.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/widgets/elided_label.h"
@@ -94,6 +95,7 @@ void Form1::setActivityIndicatorEnabled(bool enabled) {
   }
   PrinterStatusButton->setEnabled(enabled);
   activity_->setRunning(enabled);
+  transferProgress_->setWatching(enabled);
 }
 
 void Form1::setCaptionCloseEnabled(bool enabled) {
