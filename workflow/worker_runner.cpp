@@ -23,10 +23,11 @@ void WorkerRunner::runAndPump(const std::function<void()>& work) {
 
   // The worker must be joined even when a pump throws, or the thread object would terminate us.
   std::exception_ptr pumpFailure;
+  // At least one pump, however quick the work: the window hears of what led up to it.
   try {
-    while (!finished.load()) {
+    do {
       pump_.pumpAndWait();
-    }
+    } while (!finished.load());
   } catch (...) {
     pumpFailure = std::current_exception();
   }
