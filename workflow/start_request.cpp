@@ -56,17 +56,21 @@ void UpdateWorkflow::App_StartButton_Handler() {
 }
 
 // Preparation and step 1 catch nothing themselves: an error there ends the run without a result.
-// Steps 2 and 3 and the flash listing catch their own.
+// Steps 2 and 3 and the flash listing catch their own. The system is kept awake from before the
+// first printer is switched until the run's last dialog, which may wait for hours, opens.
 void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
                                 std::int32_t ticked) {
   runInProgress_ = true;
   try {
+    // An error leaves the try block, and so lets the system sleep, before its text is shown.
+    auto awake = keepSystemAwake();
     prepareRun(entries, tickedEntries);
     App_SetPrintersInFlashMode();
     services_.device.platform().sleep(kFlashListingPauseMs);
     App_EnumerateSupportedPrintersInFlashMode();
     const std::int32_t sent = App_FlashFirmware();
     const std::int32_t updated = App_WaitForFlashUpdate();
+    awake.reset();
     showRunResult(ticked, sent, updated);
   } catch (const std::exception& error) {
     showError(error);
@@ -99,6 +103,13 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
   view.setPrinterChecklistEnabled(false);
   view.pump();
   view.showProgressPage();
+}
+
+std::unique_ptr<ports::SleepInhibitor::Hold> UpdateWorkflow::keepSystemAwake() {
+  if (services_.sleepInhibitor == nullptr) {
+    return nullptr;
+  }
+  return services_.sleepInhibitor->inhibit(u"Printer firmware is being updated");
 }
 
 void UpdateWorkflow::showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated) {

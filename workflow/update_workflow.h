@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "device/printer_records.h"
 #include "firmware/firmware_sender.h"
 #include "ports/message_sink.h"
+#include "ports/sleep_inhibitor.h"
 #include "ports/text_source.h"
 #include "workflow/update_view.h"
 #include "workflow/worker_runner.h"
@@ -33,7 +35,8 @@ struct WorkflowServices {
   ports::MessageSink& messages;
   UpdateView& view;
   WorkerRunner& workers;
-  std::u16string_view productName;  // the description a supported printer reports
+  std::u16string_view productName;                  // the description a supported printer reports
+  ports::SleepInhibitor* sleepInhibitor = nullptr;  // null: the system may sleep during a run
 };
 
 class UpdateWorkflow {
@@ -93,6 +96,7 @@ class UpdateWorkflow {
   void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);
   void prepareRun(int entries, const TickedEntries& tickedEntries);
   void showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated);
+  std::unique_ptr<ports::SleepInhibitor::Hold> keepSystemAwake();
 
   // Rows of the progress page and the texts they show.
   std::u16string text(std::string_view key) const;

@@ -31,7 +31,7 @@ WorkflowRig::WorkflowRig(const ports::TextSource& texts, RigOptions options)
       pump(view),
       workers(pump),
       workflow(workflow::WorkflowServices{device, firmware, texts, messages, view, workers,
-                                          kProductName}) {
+                                          kProductName, options.sleepInhibitor}) {
   imageBytes_ = options.resources != nullptr ? options.resourceImageBytes : image.bytes().size();
   imageChecksum_ = checksumOf(chooseResources(options, image));
   view.clock = [this] { return bus.elapsedMs(); };

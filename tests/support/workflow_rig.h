@@ -12,6 +12,7 @@
 #include "device/device_layer.h"
 #include "firmware/firmware_transfer.h"
 #include "platform/sim/sim_bus.h"
+#include "ports/sleep_inhibitor.h"
 #include "ports/text_source.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/fault_platform.h"
@@ -30,7 +31,8 @@ struct RigOptions {
   std::size_t imageBytes = kSmallImageBytes;
   // Replaces the small image (e.g. the program's own resources); the rig does not own it.
   firmware::ResourceModule* resources = nullptr;
-  std::uint64_t resourceImageBytes = 0;  // size of that image, for the printers' scripts
+  std::uint64_t resourceImageBytes = 0;             // size of that image, for the printers' scripts
+  ports::SleepInhibitor* sleepInhibitor = nullptr;  // the rig does not own it
 };
 
 // Write access to the workflow's tables, for tests that set up what a run would leave behind.

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "firmware/flash_file_acceptance.h"
+#include "ui/power/system_sleep_inhibitor.h"
 
 namespace nobrix::ui::app {
 
@@ -13,14 +14,16 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
                          FirmwareCheck firmwareCheck)
     : device_(platform, errorBox_),
       messages_(language_),
-      firmware_(platform, resources, language_, messages_) {
+      firmware_(platform, resources, language_, messages_),
+      sleepInhibitor_(power::makeSystemSleepInhibitor()) {
   if (!firmwareCheck) {
     firmwareCheck = [this](std::u16string& buildId) {
       return firmware::App_IsCorrectFlashFile(buildId, errorBox_, language_, messages_);
     };
   }
-  window_ = std::make_unique<Form1>(
-      Form1Services{device_, firmware_, workers_, language_, messages_, std::move(firmwareCheck)});
+  window_ =
+      std::make_unique<Form1>(Form1Services{device_, firmware_, workers_, language_, messages_,
+                                            std::move(firmwareCheck), sleepInhibitor_.get()});
   messages_.setWindow(window_.get());
 }
 

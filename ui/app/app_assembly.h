@@ -1,6 +1,7 @@
 // Everything the window needs, wired once for both programs and for the tests: device layer,
-// languages, message dialog, firmware transfer, worker runner and the window itself, over
-// whichever platform (the Linux backend or the simulated bus) the caller supplies.
+// languages, message dialog, firmware transfer, worker runner, the system's sleep inhibitor and
+// the window itself, over whichever platform (the Linux backend or the simulated bus) the caller
+// supplies. A demonstration run on the simulated bus keeps the machine awake too.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include "firmware/firmware_transfer.h"
 #include "firmware/resource_module.h"
 #include "platform/platform.h"
+#include "ports/sleep_inhibitor.h"
 #include "ui/app/form1.h"
 #include "ui/app/qt_error_box.h"
 #include "ui/app/qt_pump.h"
@@ -47,6 +49,7 @@ class AppAssembly {
   firmware::FirmwareTransfer firmware_;
   QtPump pump_;
   workflow::WorkerRunner workers_{pump_};
+  std::unique_ptr<ports::SleepInhibitor> sleepInhibitor_;
   std::unique_ptr<Form1> window_;
 };
 

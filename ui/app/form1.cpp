@@ -58,7 +58,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
   refreshPictures();
   workflow_ = std::make_unique<workflow::UpdateWorkflow>(workflow::WorkflowServices{
       services_.device, services_.firmware, services_.language, services_.messages, *this,
-      services_.workers, build::kProductNameWide.view()});
+      services_.workers, build::kProductNameWide.view(), services_.sleepInhibitor});
   fitToContent();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -15,6 +15,7 @@
 #include "device/device_layer.h"
 #include "firmware/firmware_sender.h"
 #include "ports/message_sink.h"
+#include "ports/sleep_inhibitor.h"
 #include "ui/l10n/language_state.h"
 #include "workflow/update_view.h"
 #include "workflow/update_workflow.h"
@@ -53,6 +54,7 @@ struct Form1Services {
   LanguageState& language;
   ports::MessageSink& messages;
   FirmwareCheck firmwareCheck;
+  ports::SleepInhibitor* sleepInhibitor = nullptr;
 };
 
 class Form1 final : public QWidget, public workflow::UpdateView {
