@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
   EXPECT_FALSE(findScenario(QStringLiteral("no-such-scenario")).has_value());
   EXPECT_EQ(scenarioList().size(), 7);
-  EXPECT_TRUE(scenarioList().front().startsWith(kDefaultScenario + QStringLiteral(": ")));
+  EXPECT_TRUE(scenarioList().front().startsWith(kDefaultScenario + QStringLiteral("  ")));
 }
 
 TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {

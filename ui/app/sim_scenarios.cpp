@@ -2,6 +2,7 @@
 // reads "[2/3]" and the status rows show the failing step next to healthy ones.
 #include "ui/app/sim_scenarios.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace nobrix::ui::app {
@@ -126,9 +127,15 @@ std::optional<Scenario> findScenario(const QString& name) {
 }
 
 QStringList scenarioList() {
+  // Names in a column of their own, two blanks before the summaries: help2man turns such lines
+  // into a list in the manual page.
+  qsizetype nameWidth = 0;
+  for (const Scenario& scenario : scenarios()) {
+    nameWidth = std::max(nameWidth, scenario.name.size());
+  }
   QStringList lines;
   for (const Scenario& scenario : scenarios()) {
-    lines.append(scenario.name + QStringLiteral(": ") + scenario.summary);
+    lines.append(scenario.name.leftJustified(nameWidth) + QStringLiteral("  ") + scenario.summary);
   }
   return lines;
 }

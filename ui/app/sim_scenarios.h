@@ -30,7 +30,7 @@ inline const QString kDefaultScenario = QStringLiteral("default");
 // The scenario of that name, if there is one.
 std::optional<Scenario> findScenario(const QString& name);
 
-// "name: summary" lines for --help and error messages.
+// "name  summary" lines, names in a column, for --help and error messages.
 QStringList scenarioList();
 
 // A supported printer that behaves well, sends at a USB-like speed, and has this serial.
