@@ -1,8 +1,13 @@
-// The device-change broadcast as the system delivers it: posted to the main window's handle, it
-// reaches the filter through the window's native events and lists the printers again; other
-// device events and other windows' messages do not.
-#include <dbt.h>
+// The device-change broadcast as the system delivers it: sent (or posted) to the main window's
+// handle, it reaches the filter through the window's native events and lists the printers again;
+// other device events and other windows' messages do not.
 #include <gtest/gtest.h>
+
+// dbt.h needs the types of windows.h before it.
+// clang-format off
+#include <windows.h>
+#include <dbt.h>
+// clang-format on
 
 #include <QListWidget>
 #include <QWidget>
@@ -20,14 +25,18 @@ class WindowDeviceChange : public ::testing::Test {
     rig_.loadAndShow();
   }
 
-  // The posted message, then the relay's queued notice.
-  void post(HWND window, WPARAM event) {
-    ASSERT_TRUE(PostMessageW(window, WM_DEVICECHANGE, event, 0));
-    WindowRig::deliverEvents();
+  // The message, then the relay's queued notice.
+  static void send(HWND window, WPARAM event) {
+    DEV_BROADCAST_HDR header{};
+    header.dbch_size = sizeof(header);
+    header.dbch_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    SendMessageW(window, WM_DEVICECHANGE, event,
+                 event == DBT_DEVNODES_CHANGED ? 0 : reinterpret_cast<LPARAM>(&header));
     WindowRig::deliverEvents();
   }
 
   HWND mainWindow() { return reinterpret_cast<HWND>(rig_.app.window().winId()); }
+  int listings() const { return rig_.platform.enumerations(); }
 
   WindowRig rig_;
   WindowsDeviceChangeFilter filter_{
@@ -35,20 +44,25 @@ class WindowDeviceChange : public ::testing::Test {
 };
 
 TEST_F(WindowDeviceChange, TheDeviceNodesChangeListsThePrintersAgain) {
-  const int before = rig_.platform.enumerations();
-  post(mainWindow(), DBT_DEVNODES_CHANGED);
-  EXPECT_EQ(rig_.platform.enumerations(), before + 1);
+  const int before = listings();
+  send(mainWindow(), DBT_DEVNODES_CHANGED);
+  EXPECT_EQ(listings(), before + 1);
+
+  ASSERT_TRUE(PostMessageW(mainWindow(), WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0));
+  WindowRig::deliverEvents();
+  WindowRig::deliverEvents();
+  EXPECT_EQ(listings(), before + 2);
   EXPECT_EQ(rig_.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 1);
 }
 
 TEST_F(WindowDeviceChange, OtherEventsAndOtherWindowsAreNotWatched) {
   QWidget other;
   other.show();
-  const int before = rig_.platform.enumerations();
-  post(mainWindow(), DBT_DEVICEARRIVAL);
-  post(mainWindow(), DBT_DEVICEREMOVECOMPLETE);
-  post(reinterpret_cast<HWND>(other.winId()), DBT_DEVNODES_CHANGED);
-  EXPECT_EQ(rig_.platform.enumerations(), before);
+  const int before = listings();
+  send(mainWindow(), DBT_DEVICEARRIVAL);
+  send(mainWindow(), DBT_DEVICEREMOVECOMPLETE);
+  send(reinterpret_cast<HWND>(other.winId()), DBT_DEVNODES_CHANGED);
+  EXPECT_EQ(listings(), before);
 }
 
 }  // namespace

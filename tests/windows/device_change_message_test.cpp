@@ -1,5 +1,7 @@
 // The device-change filter against messages that went through a real message queue: only the
-// "device nodes changed" broadcast asks for a new listing.
+// "device nodes changed" broadcast asks for a new listing. Events whose wParam has bit 15 set
+// (arrival, removal) carry a pointer and the system refuses to post them; they are handed to the
+// filter as a window procedure would receive them.
 #include "platform/windows/device_change_message.h"
 
 #include <dbt.h>
@@ -10,23 +12,30 @@ namespace nobrix::platform::win32 {
 namespace {
 
 TEST(DeviceChangeMessage, OnlyTheDeviceNodesChangeAsksForAListing) {
-  struct Posted {
+  struct Case {
     UINT message;
     WPARAM wParam;
     bool listsAgain;
   };
-  const Posted posted[] = {
+  const Case cases[] = {
       {WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, true},
+      {WM_DEVICECHANGE, DBT_CONFIGCHANGED, false},
+      {WM_DEVICECHANGE, DBT_QUERYCHANGECONFIG, false},
+      {WM_USER, DBT_DEVNODES_CHANGED, false},
       {WM_DEVICECHANGE, DBT_DEVICEARRIVAL, false},
       {WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, false},
-      {WM_DEVICECHANGE, DBT_CONFIGCHANGED, false},
-      {WM_USER, DBT_DEVNODES_CHANGED, false},
   };
-  for (const Posted& sent : posted) {
+  for (const Case& sent : cases) {
     SCOPED_TRACE(testing::Message() << "message " << sent.message << ", wParam " << sent.wParam);
-    ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), sent.message, sent.wParam, 0));
     MSG received{};
-    ASSERT_TRUE(PeekMessageW(&received, nullptr, sent.message, sent.message, PM_REMOVE));
+    if ((sent.wParam & 0x8000) == 0) {
+      ASSERT_TRUE(PostThreadMessageW(GetCurrentThreadId(), sent.message, sent.wParam, 0));
+      ASSERT_TRUE(PeekMessageW(&received, nullptr, sent.message, sent.message, PM_REMOVE));
+    } else {
+      EXPECT_FALSE(PostThreadMessageW(GetCurrentThreadId(), sent.message, sent.wParam, 0));
+      received.message = sent.message;
+      received.wParam = sent.wParam;
+    }
     EXPECT_EQ(isDeviceNodesChange(received), sent.listsAgain);
   }
 }
