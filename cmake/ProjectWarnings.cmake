@@ -1,7 +1,12 @@
 # Warnings are errors for the project's own code; call nobrix_set_warnings(target) on each target.
+# MSVC reads the sources as UTF-8 (the texts are written so) and sets __cplusplus truly.
 function(nobrix_set_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                           -Wno-sign-conversion -Werror)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /permissive- /utf-8 /Zc:__cplusplus)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                             -Wno-sign-conversion -Werror)
+  endif()
 endfunction()
 
 # A project library: sources, include root, warnings.

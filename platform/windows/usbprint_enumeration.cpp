@@ -1,29 +1,39 @@
 // SetupDiGetClassDevsW over GUID_DEVINTERFACE_USBPRINT, one detail query per interface.
 #include "platform/windows/usbprint_enumeration.h"
 
-// setupapi.h needs the types of windows.h before it.
-// clang-format off
-#include <windows.h>
-#include <setupapi.h>
-// clang-format on
-
 #include <optional>
-#include <vector>
+#include <utility>
 
 namespace nobrix::platform::win32 {
 
 namespace {
 
-// GUID_DEVINTERFACE_USBPRINT, {28d78fad-5a12-11d1-ae5b-0000f803a8c2}. Spelled out because not
-// every SDK's usbprint.h defines it.
-const GUID kUsbPrintInterface = {
-    0x28d78fad, 0x5a12, 0x11d1, {0xae, 0x5b, 0x00, 0x00, 0xf8, 0x03, 0xa8, 0xc2}};
+// Releases the device information set however the enumeration ends, an exception included
+// (a path that cannot be stored throws std::bad_alloc).
+class DeviceInfoSet {
+ public:
+  DeviceInfoSet(const SetupApi& api, HDEVINFO set) : api_(api), set_(set) {}
+  ~DeviceInfoSet() {
+    if (valid())
+      api_.destroyDeviceInfoList(set_);
+  }
+  DeviceInfoSet(const DeviceInfoSet&) = delete;
+  DeviceInfoSet& operator=(const DeviceInfoSet&) = delete;
+
+  bool valid() const { return set_ != INVALID_HANDLE_VALUE; }
+  HDEVINFO get() const { return set_; }
+
+ private:
+  const SetupApi& api_;
+  HDEVINFO set_;
+};
 
 // The detail record has a fixed header and a path of variable length; the first call only asks
 // for the size and must fail with ERROR_INSUFFICIENT_BUFFER.
-std::optional<std::u16string> interfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DATA& interfaceData) {
+std::optional<std::u16string> interfacePath(const SetupApi& api, HDEVINFO set,
+                                            SP_DEVICE_INTERFACE_DATA& interfaceData) {
   DWORD required = 0;
-  if (SetupDiGetDeviceInterfaceDetailW(set, &interfaceData, nullptr, 0, &required, nullptr) ||
+  if (api.getDeviceInterfaceDetail(set, &interfaceData, nullptr, 0, &required, nullptr) ||
       GetLastError() != ERROR_INSUFFICIENT_BUFFER ||
       required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) {
     return std::nullopt;
@@ -32,7 +42,7 @@ std::optional<std::u16string> interfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DA
   std::vector<DWORD> storage((required + sizeof(DWORD) - 1) / sizeof(DWORD));
   auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
   detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-  if (!SetupDiGetDeviceInterfaceDetailW(set, &interfaceData, detail, required, nullptr, nullptr)) {
+  if (!api.getDeviceInterfaceDetail(set, &interfaceData, detail, required, nullptr, nullptr)) {
     return std::nullopt;
   }
   // Bounded by the buffer, in case the system ever hands back a path without its terminator.
@@ -51,24 +61,23 @@ std::optional<std::u16string> interfacePath(HDEVINFO set, SP_DEVICE_INTERFACE_DA
 
 }  // namespace
 
-std::vector<std::u16string> usbPrintInterfacePaths() {
+std::vector<std::u16string> usbPrintInterfacePaths(const SetupApi& api) {
   std::vector<std::u16string> paths;
-  const HDEVINFO set = SetupDiGetClassDevsW(&kUsbPrintInterface, nullptr, nullptr,
-                                            DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-  if (set == INVALID_HANDLE_VALUE)
+  const DeviceInfoSet set(api, api.getClassDevs(&kUsbPrintInterface, nullptr, nullptr,
+                                                DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+  if (!set.valid())
     return paths;
   // A false result ends the list (ERROR_NO_MORE_ITEMS); an interface whose detail cannot be read
   // is skipped and the index moves on, so no index is asked for twice.
-  for (DWORD index = 0;; ++index) {
+  for (DWORD index = 0; paths.size() < kMaxInterfacePaths; ++index) {
     SP_DEVICE_INTERFACE_DATA interfaceData{};
     interfaceData.cbSize = sizeof(interfaceData);
-    if (!SetupDiEnumDeviceInterfaces(set, nullptr, &kUsbPrintInterface, index, &interfaceData))
+    if (!api.enumDeviceInterfaces(set.get(), nullptr, &kUsbPrintInterface, index, &interfaceData))
       break;
-    if (std::optional<std::u16string> path = interfacePath(set, interfaceData)) {
+    if (std::optional<std::u16string> path = interfacePath(api, set.get(), interfaceData)) {
       paths.push_back(std::move(*path));
     }
   }
-  SetupDiDestroyDeviceInfoList(set);
   return paths;
 }
 

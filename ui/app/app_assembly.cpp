@@ -25,6 +25,10 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
       std::make_unique<Form1>(Form1Services{device_, firmware_, workers_, language_, messages_,
                                             std::move(firmwareCheck), sleepInhibitor_.get()});
   messages_.setWindow(window_.get());
+#ifdef _WIN32
+  // Windows boxes are owned by the main window; the Linux box keeps its own window.
+  errorBox_.setOwner(window_.get());
+#endif
 }
 
 AppAssembly::~AppAssembly() {

@@ -13,8 +13,8 @@
 #include "platform/platform.h"
 #include "ports/sleep_inhibitor.h"
 #include "ui/app/form1.h"
-#include "ui/app/qt_error_box.h"
 #include "ui/app/qt_pump.h"
+#include "ui/app/system_error_box.h"
 #include "ui/dialog/message_presenter.h"
 #include "ui/l10n/language_state.h"
 #include "workflow/worker_runner.h"
@@ -42,7 +42,7 @@ class AppAssembly {
   int run(const std::function<void()>& whenShown = {});
 
  private:
-  QtErrorBox errorBox_;
+  SystemErrorBox errorBox_;
   device::PrinterDeviceLayer device_;
   LanguageState language_;
   MessagePresenter messages_;

@@ -74,6 +74,24 @@ void MessagePresenter::onProgressDialog(UI_Message* dialog, const QString& messa
   });
 }
 
+namespace {
+
+// Runs `work` inside the dialog's own loop, once the dialog is on screen: the hook may close the
+// dialog, and a dialog closed before its loop has started would leave that loop waiting for ever.
+// Showing a window may itself deliver queued calls (the windows platform's does), so a call that
+// comes before the loop has started is queued again.
+void runInsideLoop(QObject* dialog, int outerLoops, std::function<void()> work) {
+  QTimer::singleShot(0, dialog, [dialog, outerLoops, work = std::move(work)]() mutable {
+    if (QThread::currentThread()->loopLevel() <= outerLoops) {
+      runInsideLoop(dialog, outerLoops, std::move(work));
+      return;
+    }
+    work();
+  });
+}
+
+}  // namespace
+
 void MessagePresenter::showModal(std::int32_t type, const QString& message, std::int32_t total,
                                  std::int32_t updated) {
   UI_MessageInfo info;
@@ -86,8 +104,8 @@ void MessagePresenter::showModal(std::int32_t type, const QString& message, std:
 
   UI_Message dialog(window_);
   dialog.UI_IFCSetInfo(std::move(info));
-  // Queued so that it runs inside the dialog's own loop, once the dialog is on screen.
-  QTimer::singleShot(0, &dialog, [this, &dialog] { notifyShown(dialog); });
+  runInsideLoop(&dialog, QThread::currentThread()->loopLevel(),
+                [this, &dialog] { notifyShown(dialog); });
   dialog.exec();
 }
 
