@@ -17,6 +17,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
     showStepLabel(1);
     const int row = rowOfSlot(slot);
     view.setRowSelected(row, true);
+    journal_->stepStarted(row, 1);
     setPrinterStatus(slot, row, kSettingFlashMode, keys::kStatusSettingFlashMode);
 
     device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, idle.devicePath[slot]);
@@ -29,6 +30,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
     } else {
       setPrinterStatus(slot, row, kInFlashMode, keys::kStatusInFlashMode);
     }
+    journal_->stepEnded(row, 1);
     view.setRowSelected(row, false);
   }
 }
