@@ -7,7 +7,7 @@
 
 namespace nobrix::ui::testing {
 
-inline constexpr std::size_t kExpectedKeyCount = 40;
+inline constexpr std::size_t kExpectedKeyCount = 41;
 
 struct ExpectedText {
   std::string_view key;
