@@ -3,6 +3,7 @@
 #include "history/run_context.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QSysInfo>
 
 #include "nobrix/build_constants.h"
@@ -30,9 +31,15 @@ void describeImage(firmware::ResourceModule& resources, RunContext& context) {
   resources.free(loaded);
 }
 
+// A service started without a login has no USER; the home folder's name stands in then.
 QString userName() {
-  QString name = qEnvironmentVariable("USER");
-  return name.isEmpty() ? qEnvironmentVariable("USERNAME") : name;
+  for (const char* variable : {"USER", "USERNAME"}) {
+    const QString name = qEnvironmentVariable(variable);
+    if (!name.isEmpty()) {
+      return name;
+    }
+  }
+  return QDir::home().dirName();
 }
 
 }  // namespace

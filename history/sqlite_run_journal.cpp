@@ -9,8 +9,14 @@ namespace nobrix::history {
 
 namespace {
 
+// Never null: the driver binds a null string as SQL NULL, which the layout refuses.
 QString fromUtf16(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  return text.empty() ? QStringLiteral("")
+                      : QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString nonNull(const QString& text) {
+  return text.isNull() ? QStringLiteral("") : text;
 }
 
 bool isStep(int step) {
@@ -52,9 +58,10 @@ bool SqliteRunJournal::insertRun(const std::vector<ports::JournalPrinter>& print
       QStringLiteral("INSERT INTO runs (started_at, program, program_version, image_name,"
                      " image_bytes, image_sha256, host, user_name, ticked)"
                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-      {now(), context_.program, context_.programVersion, context_.imageName,
-       QVariant::fromValue(static_cast<qint64>(context_.imageBytes)), context_.imageSha256,
-       context_.host, context_.user, static_cast<int>(printers.size())});
+      {now(), nonNull(context_.program), nonNull(context_.programVersion),
+       nonNull(context_.imageName), QVariant::fromValue(static_cast<qint64>(context_.imageBytes)),
+       nonNull(context_.imageSha256), nonNull(context_.host), nonNull(context_.user),
+       static_cast<int>(printers.size())});
   const qint64 runId = inserted ? database_.query().lastInsertId().toLongLong() : -1;
   bool written = inserted;
   for (std::size_t row = 0; written && row < printers.size(); ++row) {
@@ -91,7 +98,7 @@ void SqliteRunJournal::statusChanged(int row, std::int32_t status, std::string_v
                                      std::u16string_view rowText) {
   updatePrinter(
       QStringLiteral("status_code = ?, status_key = ?, status_text = ?"), row,
-      {status, QString::fromLatin1(textKey.data(), static_cast<qsizetype>(textKey.size())),
+      {status, nonNull(QString::fromLatin1(textKey.data(), static_cast<qsizetype>(textKey.size()))),
        fromUtf16(rowText)});
 }
 

@@ -87,7 +87,9 @@ TEST(HistoryReader, ListsRunsNewestFirstFilteredBySerialAndStartTime) {
   const QString path = folder.filePath(QStringLiteral("history.sqlite"));
   const sys_seconds day1 = sys_days{2026y / 12 / 1} + 9h;
   sys_seconds now = day1;
-  history::SqliteRunJournal journal(path, testContext(), {}, [&] {
+  history::RunContext context = testContext();
+  context.user = QString();  // no USER in a service's environment: recorded all the same
+  history::SqliteRunJournal journal(path, context, {}, [&] {
     return QDateTime::fromSecsSinceEpoch(now.time_since_epoch().count(), Qt::UTC);
   });
   const std::vector<std::vector<std::u16string>> runs = {{u"A1", u"B2"}, {u"B2"}, {u"C3", u"A1"}};
