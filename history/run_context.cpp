@@ -56,3 +56,14 @@ RunContext describeRun(const QString& program, firmware::ResourceModule& resourc
 }
 
 }  // namespace nobrix::history
+
+namespace nobrix::history {
+
+std::shared_future<RunContext> describeRunInBackground(const QString& program,
+                                                       firmware::ResourceModule& resources) {
+  return std::async(std::launch::async,
+                    [program, &resources] { return describeRun(program, resources); })
+      .share();
+}
+
+}  // namespace nobrix::history

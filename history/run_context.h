@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <future>
 
 #include "firmware/resource_module.h"
 
@@ -19,7 +20,11 @@ struct RunContext {
   QString user;
 };
 
-// Reads the built-in image once to hash it (about 0.1 s for the real image's size).
+// Reads the built-in image once to hash it: a few tenths of a second for the real image's size.
 RunContext describeRun(const QString& program, firmware::ResourceModule& resources);
+// The same on a thread of its own, so that neither the window's start nor START waits for the
+// hash. The resources must outlive the result's computation.
+std::shared_future<RunContext> describeRunInBackground(const QString& program,
+                                                       firmware::ResourceModule& resources);
 
 }  // namespace nobrix::history

@@ -25,12 +25,25 @@ bool isStep(int step) {
 
 }  // namespace
 
-SqliteRunJournal::SqliteRunJournal(QString path, RunContext context,
+SqliteRunJournal::SqliteRunJournal(QString path, std::shared_future<RunContext> context,
                                    std::function<void()> notRecorded, Clock clock)
     : path_(std::move(path)),
       context_(std::move(context)),
       notRecorded_(std::move(notRecorded)),
       clock_(std::move(clock)) {}
+
+namespace {
+std::shared_future<RunContext> ready(RunContext context) {
+  std::promise<RunContext> promise;
+  promise.set_value(std::move(context));
+  return promise.get_future().share();
+}
+}  // namespace
+
+SqliteRunJournal::SqliteRunJournal(QString path, RunContext context,
+                                   std::function<void()> notRecorded, Clock clock)
+    : SqliteRunJournal(std::move(path), ready(std::move(context)), std::move(notRecorded),
+                       std::move(clock)) {}
 
 SqliteRunJournal::~SqliteRunJournal() = default;
 
@@ -54,14 +67,14 @@ bool SqliteRunJournal::insertRun(const std::vector<ports::JournalPrinter>& print
       !database_.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
     return false;
   }
+  const RunContext& context = context_.get();
   const bool inserted = database_.exec(
       QStringLiteral("INSERT INTO runs (started_at, program, program_version, image_name,"
                      " image_bytes, image_sha256, host, user_name, ticked)"
                      " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-      {now(), nonNull(context_.program), nonNull(context_.programVersion),
-       nonNull(context_.imageName), QVariant::fromValue(static_cast<qint64>(context_.imageBytes)),
-       nonNull(context_.imageSha256), nonNull(context_.host), nonNull(context_.user),
-       static_cast<int>(printers.size())});
+      {now(), nonNull(context.program), nonNull(context.programVersion), nonNull(context.imageName),
+       QVariant::fromValue(static_cast<qint64>(context.imageBytes)), nonNull(context.imageSha256),
+       nonNull(context.host), nonNull(context.user), static_cast<int>(printers.size())});
   const qint64 runId = inserted ? database_.query().lastInsertId().toLongLong() : -1;
   bool written = inserted;
   for (std::size_t row = 0; written && row < printers.size(); ++row) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 
 #include "history/history_database.h"
@@ -23,7 +24,10 @@ class SqliteRunJournal final : public ports::RunJournal {
  public:
   using Clock = std::function<QDateTime()>;  // UTC; the system clock when empty
 
-  // The file is opened at each run's start, not here.
+  // The file is opened at each run's start, not here. A context still being worked out is
+  // waited for at the first run's start.
+  SqliteRunJournal(QString path, std::shared_future<RunContext> context,
+                   std::function<void()> notRecorded, Clock clock = {});
   SqliteRunJournal(QString path, RunContext context, std::function<void()> notRecorded,
                    Clock clock = {});
   ~SqliteRunJournal() override;
@@ -52,7 +56,7 @@ class SqliteRunJournal final : public ports::RunJournal {
   QString now() const;
 
   QString path_;
-  RunContext context_;
+  std::shared_future<RunContext> context_;
   std::function<void()> notRecorded_;
   Clock clock_;
   HistoryDatabase database_;

@@ -38,7 +38,8 @@ AppAssembly::~AppAssembly() {
 // that the run is not recorded.
 void AppAssembly::keepHistory(const QString& path) {
   journal_ = std::make_unique<history::SqliteRunJournal>(
-      path, history::describeRun(QCoreApplication::applicationName(), resources_), [this] {
+      path, history::describeRunInBackground(QCoreApplication::applicationName(), resources_),
+      [this] {
         std::fprintf(stderr, "history: this run is not recorded: %s\n",
                      qPrintable(journal_->problem()));
         window_->showHistoryNotRecorded();
