@@ -17,15 +17,16 @@ history::RunContext testContext() {
 
 template <typename Event>
 void TimedJournal::timed(std::string_view name, int row, Event event) {
-  if (beforeEvent) {
-    beforeEvent(name, row);
-  }
   const auto start = std::chrono::steady_clock::now();
   event();
   const auto took = std::chrono::steady_clock::now() - start;
   spent += took;
   if (row >= 0) {
+    stepEventsSpent += took;
     longestStepEvent = std::max<std::chrono::nanoseconds>(longestStepEvent, took);
+  }
+  if (afterEvent) {
+    afterEvent(name, row);
   }
   ++events;
 }

@@ -20,15 +20,16 @@ namespace nobrix::testing {
 
 history::RunContext testContext();
 
-// Passes every event on and adds up the time the journal behind it took.
+// Passes every event on, adds up the time the journal behind it took, and lets a test act
+// right after each event.
 class TimedJournal final : public ports::RunJournal {
  public:
   explicit TimedJournal(ports::RunJournal& inner) : inner_(inner) {}
 
-  // Called before each event is passed on, with the event's name.
-  std::function<void(std::string_view event, int row)> beforeEvent;
+  std::function<void(std::string_view event, int row)> afterEvent;
   std::chrono::nanoseconds spent{0};
-  std::chrono::nanoseconds longestStepEvent{0};  // of the events between run start and end
+  std::chrono::nanoseconds stepEventsSpent{0};  // the events between run start and end
+  std::chrono::nanoseconds longestStepEvent{0};
   int events = 0;
 
   void runStarted(const std::vector<ports::JournalPrinter>& printers) override;
