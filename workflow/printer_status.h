@@ -31,6 +31,7 @@ inline constexpr std::string_view kStatusUpdateCompleted = "StrRes_StatusUpdateC
 inline constexpr std::string_view kStatusUpdateTimeout = "StrRes_StatusUpdateTimeout";
 inline constexpr std::string_view kStatusPrinterNotFound = "StrRes_StatusPrinterNotFound";
 inline constexpr std::string_view kStatusFlashModeUnmatched = "StrRes_StatusFlashModeUnmatched";
+inline constexpr std::string_view kStatusStopped = "StrRes_StatusStopped";
 inline constexpr std::string_view kDiagnosisNoRights = "StrRes_DiagnosisNoRights";
 inline constexpr std::string_view kDiagnosisBusy = "StrRes_DiagnosisBusy";
 inline constexpr std::string_view kDiagnosisHeldBy = "StrRes_DiagnosisHeldBy";

@@ -59,6 +59,17 @@ std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAft
   return counted;
 }
 
+bool UpdateWorkflow::stopsBefore(int slot, int row) {
+  if (!services_.stopRequested || !services_.stopRequested()) {
+    return false;
+  }
+  if (slot >= 0 && slot < device::MaxPrinterDevices) {
+    stoppedBeforeTurn_[static_cast<std::size_t>(slot)] = true;
+  }
+  setPrinterStatus(slot, row, kFailed, keys::kStatusStopped);
+  return true;
+}
+
 int UpdateWorkflow::rowOfSlot(int slot) const {
   int row = 0;
   for (int below = 0; below < slot; ++below) {

@@ -16,6 +16,9 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
     }
     showStepLabel(1);
     const int row = rowOfSlot(slot);
+    if (stopsBefore(slot, row)) {
+      continue;
+    }
     view.setRowSelected(row, true);
     journal_->stepStarted(row, 1);
     setPrinterStatus(slot, row, kSettingFlashMode, keys::kStatusSettingFlashMode);

@@ -9,6 +9,9 @@ namespace nobrix::workflow {
 std::int32_t UpdateWorkflow::App_FlashFirmware() {
   return forEachProgressRow(2, kAfterSendPauseMs, [this](int row, int slot, int entry) {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
+    if (status == kInFlashMode && stopsBefore(slot, row)) {
+      return false;
+    }
     if (status == kInFlashMode && entry >= 0) {
       setPrinterStatus(slot, row, kSendingFirmware, keys::kStatusSendingFhx);
       services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,

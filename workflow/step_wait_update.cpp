@@ -19,7 +19,8 @@ std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
       }
       // Still present at the limit: the printer may yet finish, so it keeps its status.
       setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
-    } else if (slot < 0 || !flashModeUnmatched_[static_cast<std::size_t>(slot)]) {
+    } else if (slot < 0 || !(flashModeUnmatched_[static_cast<std::size_t>(slot)] ||
+                             stoppedBeforeTurn_[static_cast<std::size_t>(slot)])) {
       setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
     }
     return false;

@@ -38,6 +38,9 @@ struct WorkflowServices {
   WorkerRunner& workers;
   std::u16string_view productName;                  // the description a supported printer reports
   ports::SleepInhibitor* sleepInhibitor = nullptr;  // null: the system may sleep during a run
+  // Asked on the window thread before each printer is switched or sent the image; once true, no
+  // further printer is started, while the one being written is always finished. Null: never.
+  std::function<bool()> stopRequested = {};
 };
 
 class UpdateWorkflow {
@@ -114,6 +117,8 @@ class UpdateWorkflow {
   int flashEntryOfRow(int row) const;
   bool isTakingPart(std::u16string_view serialNumber) const;
   bool hasUnmatchedFlashPrinter() const;
+  // True once a stop has been asked for; the slot's row then reads "stopped" to the end.
+  bool stopsBefore(int slot, int row);
 
   // Supported printers that are attached but cannot be opened, from the last idle listing.
   void diagnoseUnusablePrinters();
@@ -140,6 +145,8 @@ class UpdateWorkflow {
   // Rows whose printer reached flash mode but could not be told apart from another flash-mode
   // printer by serial number; their text says so to the end of the run.
   std::array<bool, device::MaxPrinterDevices> flashModeUnmatched_{};
+  // Slots left out of the run because a stop was asked for before their turn.
+  std::array<bool, device::MaxPrinterDevices> stoppedBeforeTurn_{};
 };
 
 }  // namespace nobrix::workflow

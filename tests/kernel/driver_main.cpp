@@ -24,36 +24,36 @@ void printImage(firmware::ResourceModule& resources) {
   printRecord("IMAGE", {image.found ? std::to_string(image.bytes) : "missing", crc});
 }
 
-void runList(DriverRig& rig) {
-  rig.workflow.App_USBEvent_Handler();
-  rig.view.printChecklistIfChanged();
+void runList(DriverRig& driver) {
+  driver.rig.listPrinters();
+  driver.records.printChecklistIfChanged();
 }
 
 // The window between two runs: device notices re-list, and the list is printed at each change.
-void runWatch(DriverRig& rig, int seconds) {
-  rig.startHotplug();
-  runList(rig);
+void runWatch(DriverRig& driver, int seconds) {
+  driver.startHotplug();
+  runList(driver);
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   while (std::chrono::steady_clock::now() < end) {
-    pollfd monitor{rig.monitor.descriptor(), POLLIN, 0};
+    pollfd monitor{driver.monitor.descriptor(), POLLIN, 0};
     ::poll(&monitor, monitor.fd >= 0 ? 1 : 0, 100);
-    rig.view.pump();
+    driver.rig.view.pump();
   }
 }
 
-void runUpdate(DriverRig& rig, const DriverOptions& options) {
-  rig.startHotplug();
-  runList(rig);
+void runUpdate(DriverRig& driver, const DriverOptions& options) {
+  driver.startHotplug();
+  runList(driver);
   if (options.all) {
-    rig.view.tickAll();
+    driver.rig.view.tickAll();
   }
   for (const auto& serial : options.serials) {
-    if (!rig.view.tickSerial(QString::fromStdString(serial).toStdU16String())) {
+    if (!driver.rig.view.tickSerial(QString::fromStdString(serial).toStdU16String())) {
       printRecord("NOTLISTED", {serial});
     }
   }
-  rig.workflow.App_StartButton_Handler();
-  rig.printFinalRows();
+  driver.rig.workflow.App_StartButton_Handler();
+  driver.printFinalRows();
 }
 
 int run(const DriverOptions& options) {
@@ -68,13 +68,13 @@ int run(const DriverOptions& options) {
   if (options.command == "image") {
     return 0;
   }
-  DriverRig rig(*resources);
+  DriverRig driver(*resources);
   if (options.command == "list") {
-    runList(rig);
+    runList(driver);
   } else if (options.command == "watch") {
-    runWatch(rig, options.seconds);
+    runWatch(driver, options.seconds);
   } else {
-    runUpdate(rig, options);
+    runUpdate(driver, options);
   }
   return 0;
 }

@@ -10,13 +10,11 @@ namespace nobrix::kernel {
 
 DriverRig::DriverRig(firmware::ResourceModule& resources)
     : platform(platform::usblp::makeLinuxPlatform()),
-      device(*platform, errorBox),
       messages(language),
-      firmware(*platform, resources, language, messages),
-      pump(view),
-      workers(pump),
-      workflow(workflow::WorkflowServices{device, firmware, language, messages, view, workers,
-                                          build::kProductNameWide.view()}) {}
+      rig({*platform, resources, language, messages, errorBox, build::kProductNameWide.view()}),
+      records(rig.view) {
+  rig.view.setObserver(&records);
+}
 
 void ConsoleErrorBox::showErrorBox(std::u16string_view caption, std::u16string_view text) {
   printRecord("ERRORBOX", {oneLine(caption), oneLine(text)});
@@ -25,35 +23,21 @@ void ConsoleErrorBox::showErrorBox(std::u16string_view caption, std::u16string_v
 void DriverRig::startHotplug() {
   const bool started = monitor.start();
   printRecord("HOTPLUG", {!started ? "none" : monitor.listensToKernel() ? "kernel" : "udev"});
-  view.onPump = [this] { deliverEvents(); };
+  records.onPump = [this] { deliverEvents(); };
 }
 
 void DriverRig::deliverEvents() {
-  view.printChecklistIfChanged();
+  records.printChecklistIfChanged();
   if (monitor.drainEvents()) {
-    workflow.onDeviceNodesChanged();
+    rig.workflow.onDeviceNodesChanged();
   }
-  view.printChecklistIfChanged();
+  records.printChecklistIfChanged();
 }
 
 void DriverRig::printFinalRows() const {
-  for (int row = 0; row < view.printerRowCount(); ++row) {
-    const int slot = slotOfRow(row);
-    const int code = slot >= 0 ? workflow.printerInfo().printerStatus[slot] : -1;
-    printRecord("FINAL", {oneLine(view.printerRowText(row)), oneLine(view.statusRowText(row)),
-                          std::to_string(code)});
+  for (const auto& row : rig.finalRows()) {
+    printRecord("FINAL", {oneLine(row.serial), oneLine(row.text), std::to_string(row.status)});
   }
-}
-
-// Row r shows the r-th taking-part idle slot.
-int DriverRig::slotOfRow(int row) const {
-  const auto& idle = workflow.printerInfo().idlePrinters;
-  for (int slot = 0, seen = 0; slot < device::MaxPrinterDevices; ++slot) {
-    if (idle.selected[slot] == 1 && seen++ == row) {
-      return slot;
-    }
-  }
-  return -1;
 }
 
 }  // namespace nobrix::kernel

@@ -1,12 +1,9 @@
-// The program's parts wired as the Linux program wires them, without the window: the usblp
-// backend, device layer, firmware transfer, English texts, worker runner and workflow, with the
-// console view and messages in place of the window and its dialog.
+// The driver's wiring: the usblp backend, English texts and the shared headless rig, with console
+// records in place of the window and its dialog, and udev hot-plug as the window has it.
 #pragma once
 
 #include <memory>
 
-#include "device/device_layer.h"
-#include "firmware/firmware_transfer.h"
 #include "firmware/resource_module.h"
 #include "platform/linux/udev_hotplug_monitor.h"
 #include "platform/platform.h"
@@ -14,8 +11,7 @@
 #include "tests/kernel/console_messages.h"
 #include "tests/kernel/console_view.h"
 #include "ui/l10n/language_state.h"
-#include "workflow/update_workflow.h"
-#include "workflow/worker_runner.h"
+#include "workflow/headless/headless_rig.h"
 
 namespace nobrix::kernel {
 
@@ -40,18 +36,13 @@ class DriverRig {
   std::unique_ptr<platform::Platform> platform;
   ui::LanguageState language{ui::kEnglish};
   ConsoleErrorBox errorBox;
-  device::PrinterDeviceLayer device;
   ConsoleMessages messages;
-  ConsoleView view;
-  firmware::FirmwareTransfer firmware;
-  workflow::ViewPump pump;
-  workflow::WorkerRunner workers;
-  workflow::UpdateWorkflow workflow;
+  workflow::headless::HeadlessRig rig;
+  ConsoleRecords records;
   platform::usblp::UdevHotplugMonitor monitor;
 
  private:
   void deliverEvents();
-  int slotOfRow(int row) const;
 };
 
 }  // namespace nobrix::kernel

@@ -16,6 +16,7 @@
 #include "ui/app/autopilot.h"
 #include "ui/app/sim_bus_driver.h"
 #include "ui/app/sim_scenarios.h"
+#include "ui/app/stall_meter.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ struct SimOptions {
   bool autopilot = false;
   QString screenshot;
   QString screenshotDir;
+  bool stallReport = false;
 };
 
 void addOptions(QCommandLineParser& parser) {
@@ -54,6 +56,8 @@ void addOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("screenshot-dir"),
                     QStringLiteral("With --autopilot: save start, progress and result pictures."),
                     QStringLiteral("dir")});
+  parser.addOption({QStringLiteral("stall-report"),
+                    QStringLiteral("At exit, say the longest time the window went unprocessed.")});
 }
 
 QString helpText(const QCommandLineParser& parser) {
@@ -94,6 +98,7 @@ std::optional<int> parseOptions(int argc, char* argv[], SimOptions& options) {
       options.autopilot ? 0.0 : (clock == QStringLiteral("compressed") ? kCompressedFactor : 1.0);
   options.screenshot = parser.value(QStringLiteral("screenshot"));
   options.screenshotDir = parser.value(QStringLiteral("screenshot-dir"));
+  options.stallReport = parser.isSet(QStringLiteral("stall-report"));
   return std::nullopt;
 }
 
@@ -145,5 +150,21 @@ int main(int argc, char* argv[]) {
   } else if (!options.screenshot.isEmpty()) {
     whenShown = [&app, &options] { saveScreenshotAndQuit(app.window(), options.screenshot); };
   }
-  return app.run(whenShown);
+  // Measured from the moment the window is shown: start-up is not what a user waits through.
+  std::unique_ptr<ui::app::StallMeter> stallMeter;
+  if (options.stallReport) {
+    whenShown = [&stallMeter, then = std::move(whenShown)] {
+      stallMeter = std::make_unique<ui::app::StallMeter>();
+      if (then) {
+        then();
+      }
+    };
+  }
+  const int exitCode = app.run(whenShown);
+  if (stallMeter) {
+    std::fprintf(stderr, "window thread: longest gap %lld ms in %lld ticks of %d ms\n",
+                 static_cast<long long>(stallMeter->longestGapMs()),
+                 static_cast<long long>(stallMeter->ticks()), ui::app::StallMeter::kTickMs);
+  }
+  return exitCode;
 }

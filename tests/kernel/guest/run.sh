@@ -10,6 +10,11 @@ work=$(mktemp -d /tmp/nobrix-kernel.XXXXXX)
 # paging the built-in image in from it is slow. The folder is open to the unprivileged user.
 mkdir -m 755 /tmp/nobrix-driver && cp "$NOBRIX_DRIVER" /tmp/nobrix-driver/ || exit 1
 NOBRIX_DRIVER=/tmp/nobrix-driver/${NOBRIX_DRIVER##*/}
+# The command-line program, for the sets that run it (NOBRIX_CLI, optional).
+if [ -n "${NOBRIX_CLI:-}" ]; then
+  cp "$NOBRIX_CLI" /tmp/nobrix-driver/ || exit 1
+  NOBRIX_CLI=/tmp/nobrix-driver/${NOBRIX_CLI##*/}
+fi
 # shellcheck source=lib.sh
 source "$here/lib.sh"
 for set in "$@"; do

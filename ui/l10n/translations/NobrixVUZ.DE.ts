@@ -161,6 +161,10 @@
         <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
         <translation>Fehler: Drucker im Flash-Modus, aber seine Seriennummer wurde nicht erkannt!</translation>
     </message>
+    <message id="StrRes_StatusStopped">
+        <source>Stopped: not updated</source>
+        <translation>Angehalten: nicht aktualisiert</translation>
+    </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
         <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Nehmen Sie den Benutzer in die Gruppe &quot;lp&quot; auf und melden Sie sich neu an, oder installieren Sie die udev-Regel aus der README.</translation>

@@ -161,6 +161,10 @@
         <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
         <translation>Error: Printer in flash mode, but its serial number was not recognised!</translation>
     </message>
+    <message id="StrRes_StatusStopped">
+        <source>Stopped: not updated</source>
+        <translation>Stopped: not updated</translation>
+    </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
         <translation>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</translation>

@@ -161,6 +161,10 @@
         <source>Error: Printer in flash mode, but its serial number was not recognised!</source>
         <translation>Erreur&#160;: Imprimante en mode flash, mais son numéro de série n'a pas été reconnu&#160;!</translation>
     </message>
+    <message id="StrRes_StatusStopped">
+        <source>Stopped: not updated</source>
+        <translation>Arrêté&#160;: non mise à jour</translation>
+    </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
         <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Ajoutez l'utilisateur au groupe «&#160;lp&#160;» et reconnectez-vous, ou installez la règle udev décrite dans le README.</translation>

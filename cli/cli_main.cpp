@@ -1,0 +1,53 @@
+#include "cli/cli_main.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/exit_codes.h"
+
+namespace nobrix::cli {
+
+namespace {
+
+std::string wallClockStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+  return text;
+}
+
+}  // namespace
+
+std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliOptions& options) {
+  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  std::string error;
+  if (!parseCliOptions(arguments, variant, options, error)) {
+    std::fprintf(stderr, "%s\n\n%s", error.c_str(), helpText(variant).c_str());
+    return kExitUsage;
+  }
+  if (options.help) {
+    std::fputs(helpText(variant).c_str(), stdout);
+    return kExitAllUpdated;
+  }
+  return std::nullopt;
+}
+
+CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {
+  CliContext context{platform, resources, stdout, stderr};
+  context.terminal = isatty(STDOUT_FILENO) == 1;
+  winsize size{};
+  if (context.terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0) {
+    context.terminalWidth = size.ws_col;
+  }
+  context.stamp = wallClockStamp;
+  return context;
+}
+
+}  // namespace nobrix::cli

@@ -1,0 +1,19 @@
+// What the two programs' main functions share: the command line answered before anything else
+// starts, and the context of a run on the process's own standard streams.
+#pragma once
+
+#include <optional>
+
+#include "cli/cli_options.h"
+#include "cli/cli_program.h"
+
+namespace nobrix::cli {
+
+// The exit status when the program ends here (help: 0, a wrong command line: 2).
+std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliOptions& options);
+
+// Standard output and error; live lines when standard output is a terminal. Time stamps are the
+// local wall-clock time unless the caller replaces them.
+CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources);
+
+}  // namespace nobrix::cli

@@ -1,0 +1,33 @@
+// The command line of NobrixVUZ-cli and NobrixVUZ-cli-sim:
+//   list   [--json] [--lang L]
+//   update (--all | --serial S ...) [--json] [--lang L]
+//   --help
+// The simulated program also takes --scenario NAME and --clock virtual|compressed|realtime.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nobrix::cli {
+
+enum class Variant { Linux, Sim };
+
+struct CliOptions {
+  std::string command;  // "list" or "update"; empty with help
+  bool help = false;
+  bool all = false;
+  std::vector<std::string> serials;
+  bool json = false;
+  std::optional<int> language;  // ui::LanguageIndex; none: the brand rule
+  std::string scenario = "default";
+  std::string clock = "virtual";
+};
+
+// False with `error` set when the arguments form no command of this variant.
+bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
+                     CliOptions& options, std::string& error);
+
+std::string helpText(Variant variant);
+
+}  // namespace nobrix::cli

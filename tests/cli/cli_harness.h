@@ -1,0 +1,42 @@
+// Runs one command of the simulated command-line program in this process, on a scenario's bus
+// (or any platform) with a small in-memory image, and keeps what it wrote to its two streams.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QJsonObject>
+
+#include "cli/cli_options.h"
+#include "firmware/resource_module.h"
+#include "platform/sim/sim_bus.h"
+#include "tests/support/image_resources.h"
+
+namespace nobrix::testing {
+
+inline constexpr std::size_t kCliImageBytes = 300'000;
+
+struct CliOutcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+  QJsonObject json() const;  // standard output read as one JSON document
+};
+
+struct CliRunSettings {
+  bool terminal = false;
+  std::function<int()> takeSignals = {};
+};
+
+// The scenario's bus for these arguments (null: unknown scenario), carrying `resources`' image.
+std::unique_ptr<platform::sim::SimBus> scenarioBus(const std::string& scenario,
+                                                   firmware::ResourceModule& resources);
+
+// Parses `arguments` as the simulated program does and runs them on `platform`.
+CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
+                    firmware::ResourceModule& resources, const std::vector<std::string>& arguments,
+                    const CliRunSettings& settings = {});
+
+}  // namespace nobrix::testing

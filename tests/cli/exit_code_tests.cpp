@@ -1,0 +1,127 @@
+// The exit status and the JSON report of each command over the simulated program's scenarios,
+// and the cases that end before a run: no printer, an unknown serial number, no image, usage.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+
+#include "firmware/image_withheld.h"
+#include "tests/cli/cli_harness.h"
+
+namespace nobrix::testing {
+namespace {
+
+struct ExitCase {
+  const char* name;
+  const char* scenario;  // "" : a bus without printers
+  std::vector<std::string> arguments;
+  int exitCode;
+  const char* result;  // update's "result"; "" for list
+  int total;           // update: printers in the run; list: printers listed
+  int updated;         // update: printers updated; list: unusable printers named
+};
+
+const ExitCase kExitCases[] = {
+    {"AllUpdated", "default", {"update", "--all"}, 0, "updated", 3, 3},
+    {"Reordered", "reordered", {"update", "--all"}, 0, "updated", 3, 3},
+    {"IgnoresFlash", "ignores-flash", {"update", "--all"}, 1, "not-updated", 3, 2},
+    {"NeverReturns", "never-returns", {"update", "--all"}, 1, "not-updated", 3, 2},
+    {"Unplugged", "unplugged", {"update", "--all"}, 1, "not-updated", 3, 2},
+    {"NeverFinishes", "never-finishes", {"update", "--all"}, 1, "not-updated", 3, 2},
+    {"OneSerial", "default", {"update", "--serial", "CN53A1B003"}, 0, "updated", 1, 1},
+    // A serial number asked for but not attached is a printer not updated.
+    {"OneSerialMissing",
+     "default",
+     {"update", "--serial", "CN53A1B003", "--serial", "NOSUCH"},
+     1,
+     "not-updated",
+     1,
+     1},
+    {"OnlyMissingSerial", "default", {"update", "--serial", "NOSUCH"}, 3, "no-printer", 0, 0},
+    {"NoPrinterUpdate", "", {"update", "--all"}, 3, "no-printer", 0, 0},
+    {"ListDefault", "default", {"list"}, 0, "", 3, 0},
+    {"ListUnusable", "unusable", {"list"}, 0, "", 3, 2},
+    {"ListNoPrinter", "", {"list"}, 3, "", 0, 0},
+};
+
+class ExitCodes : public ::testing::TestWithParam<ExitCase> {};
+
+TEST_P(ExitCodes, JsonReportAndExitStatus) {
+  const ExitCase& c = GetParam();
+  ImageResources resources(kCliImageBytes);
+  auto bus = *c.scenario != '\0' ? scenarioBus(c.scenario, resources)
+                                 : std::make_unique<platform::sim::SimBus>();
+  ASSERT_TRUE(bus);
+  std::vector<std::string> arguments = c.arguments;
+  arguments.insert(arguments.end(), {"--json", "--lang", "en"});
+  const CliOutcome outcome = runCliOn(*bus, *bus, resources, arguments);
+  EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err;
+  const QJsonObject json = outcome.json();
+  if (c.arguments[0] == "list") {
+    EXPECT_EQ(json["command"].toString(), "list");
+    const QJsonArray printers = json["printers"].toArray();
+    ASSERT_EQ(printers.size(), c.total);
+    for (const auto& printer : printers) {
+      const QJsonObject p = printer.toObject();
+      EXPECT_EQ(p["description"].toString(), "SALVENOR LRX5303");
+      EXPECT_TRUE(p["serial"].toString().startsWith("CN53A1B"));
+      EXPECT_EQ(p["state"].toString(), "IDLE");
+      EXPECT_TRUE(p["path"].toString().startsWith("sim:"));
+    }
+    EXPECT_EQ(json["unusable"].toArray().size(), c.updated);
+    return;
+  }
+  EXPECT_EQ(json["command"].toString(), "update");
+  EXPECT_EQ(json["result"].toString(), c.result);
+  EXPECT_EQ(json["total"].toInt(), c.total);
+  EXPECT_EQ(json["updated"].toInt(), c.updated);
+  const QJsonArray printers = json["printers"].toArray();
+  ASSERT_EQ(printers.size(), c.total);
+  int updated = 0;
+  for (const auto& printer : printers) {
+    const QJsonObject p = printer.toObject();
+    const bool done = p["status"].toString() == "updated";
+    updated += done ? 1 : 0;
+    EXPECT_EQ(done, p["text"].toString() == "Firmware update: completed");
+    EXPECT_EQ(done, p["statusCode"].toInt() == 6);
+  }
+  EXPECT_EQ(updated, c.updated);
+  EXPECT_FALSE(json["stopped"].toBool());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ExitCodes, ::testing::ValuesIn(kExitCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Without an image the run is refused before any printer is switched, as in the window.
+TEST(ExitCodesRefused, NoImageTouchesNoPrinter) {
+  ImageResources image(kCliImageBytes);
+  auto bus = scenarioBus("default", image);
+  auto withheld = firmware::withholdImage(std::make_unique<ImageResources>(kCliImageBytes));
+  const CliOutcome outcome =
+      runCliOn(*bus, *bus, *withheld, {"update", "--all", "--json", "--lang", "en"});
+  EXPECT_EQ(outcome.exitCode, 4);
+  EXPECT_EQ(outcome.json()["result"].toString(), "refused");
+  EXPECT_NE(outcome.err.find("firmware resource"), std::string::npos) << outcome.err;
+  for (const auto printer : bus->printers()) {
+    EXPECT_EQ(bus->commandBytes(printer), "");
+  }
+}
+
+TEST(ExitCodesUsage, WrongCommandLinesAreRefused) {
+  platform::sim::SimBus bus;
+  ImageResources resources(kCliImageBytes);
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {},
+           {"update"},
+           {"update", "--all", "--serial", "X"},
+           {"list", "--all"},
+           {"update", "--all", "--lang", "it"},
+           {"update", "--al"},
+           {"history"},
+       }) {
+    EXPECT_EQ(runCliOn(bus, bus, resources, arguments).exitCode, 2);
+  }
+  EXPECT_TRUE(bus.printers().empty());
+}
+
+}  // namespace
+}  // namespace nobrix::testing
