@@ -73,7 +73,13 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
     const std::int32_t updated = App_WaitForFlashUpdate();
     awake.reset();
     // Recorded before the dialog, which may stay open for hours.
-    journal_->runEnded({ports::RunOutcome::kFinished, ticked, sent, updated, {}});
+    const bool stopped = std::find(stoppedBeforeTurn_.begin(), stoppedBeforeTurn_.end(), true) !=
+                         stoppedBeforeTurn_.end();
+    journal_->runEnded({stopped ? ports::RunOutcome::kStopped : ports::RunOutcome::kFinished,
+                        ticked,
+                        sent,
+                        updated,
+                        {}});
     showRunResult(ticked, sent, updated);
   } catch (const std::exception& error) {
     journal_->runEnded(
