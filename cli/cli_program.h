@@ -2,6 +2,7 @@
 // functions and the tests call it alike. Needs the string tables (Qt resources).
 #pragma once
 
+#include <QString>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -22,6 +23,8 @@ struct CliContext {
   std::function<std::string()> stamp = {};  // the time stamp of a stamped line
   std::function<int()> takeSignals = {};    // stop signals since the last call; null: none
   std::function<void()> onPump = {};        // what else the window thread does between two pieces
+  QString historyFile = {};  // where an update is recorded (history/history_location.h); empty: not
+  QString program = {};      // the program's name in the record
 };
 
 // The command's exit status (cli/exit_codes.h).

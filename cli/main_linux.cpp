@@ -7,6 +7,7 @@
 #include "cli/stop_signals.h"
 #include "firmware/embedded/program_resources.h"
 #include "firmware/image_withheld.h"
+#include "history/history_location.h"
 #include "platform/linux/linux_platform.h"
 
 int main(int argc, char* argv[]) {
@@ -28,5 +29,7 @@ int main(int argc, char* argv[]) {
   }
   cli::CliContext context = cli::standardContext(*platform, *resources);
   context.takeSignals = [&stopSignals] { return stopSignals.take(); };
+  context.historyFile = history::historyPath(history::PrinterBus::kReal);
+  context.program = QStringLiteral("NobrixVUZ-cli");
   return cli::runCli(options, context);
 }

@@ -10,6 +10,7 @@
 #include "cli/sim_setup.h"
 #include "cli/stop_signals.h"
 #include "firmware/embedded/program_resources.h"
+#include "history/history_location.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
@@ -30,5 +31,7 @@ int main(int argc, char* argv[]) {
   cli::CliContext context = cli::standardContext(*bus, *resources);
   cli::useBusClock(context, *bus);
   context.takeSignals = [&stopSignals] { return stopSignals.take(); };
+  context.historyFile = history::historyPath(history::PrinterBus::kSimulated);
+  context.program = QStringLiteral("NobrixVUZ-cli-sim");
   return cli::runCli(options, context);
 }

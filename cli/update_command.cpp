@@ -6,6 +6,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/exit_codes.h"
+#include "history/sqlite_run_journal.h"
 #include "platform/text_encoding.h"
 #include "workflow/printer_status.h"
 
@@ -80,7 +81,17 @@ int CliRun::update() {
     return kExitNoPrinter;
   }
 
+  // The run is recorded as it goes; a history that cannot be written is said once and the run
+  // goes on.
+  std::unique_ptr<history::SqliteRunJournal> journal;
+  if (!context_.historyFile.isEmpty()) {
+    journal = std::make_unique<history::SqliteRunJournal>(
+        context_.historyFile, history::describeRun(context_.program, context_.resources),
+        [this] { console_.message(oneLine(text("StrRes_HistoryNotRecorded"))); });
+    rig_.workflow.setRunJournal(*journal);
+  }
   rig_.workflow.App_StartButton_Handler();
+  rig_.workflow.setRunJournal(ports::noRunJournal());
 
   const auto result = messages_.result();
   const bool refused = !rig_.workflow.runFinished();

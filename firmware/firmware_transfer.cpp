@@ -86,6 +86,8 @@ std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const cha
 // Image, then device, then the pieces straight from the locked image; both are released when
 // this returns, before any message is shown.
 FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath) {
+  // A send that never opens its device took nothing, rather than what the one before took.
+  progress_.acceptedBytes.store(0, std::memory_order_relaxed);
   const LockedImage image(resources_);
   if (!image) {
     return {0, keyedText(image.failureKey())};

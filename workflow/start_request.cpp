@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "device/printer_records.h"
+#include "platform/text_encoding.h"
 #include "workflow/flash_timing.h"
 #include "workflow/printer_status.h"
 #include "workflow/update_workflow.h"
@@ -71,8 +72,18 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
     const std::int32_t sent = App_FlashFirmware();
     const std::int32_t updated = App_WaitForFlashUpdate();
     awake.reset();
+    // Recorded before the dialog, which may stay open for hours.
+    const bool stopped = std::find(stoppedBeforeTurn_.begin(), stoppedBeforeTurn_.end(), true) !=
+                         stoppedBeforeTurn_.end();
+    journal_->runEnded({stopped ? ports::RunOutcome::kStopped : ports::RunOutcome::kFinished,
+                        ticked,
+                        sent,
+                        updated,
+                        {}});
     showRunResult(ticked, sent, updated);
   } catch (const std::exception& error) {
+    journal_->runEnded(
+        {ports::RunOutcome::kFailed, ticked, 0, 0, platform::fromUtf8(error.what())});
     showError(error);
   }
   runInProgress_ = false;
@@ -103,6 +114,25 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
   view.setPrinterChecklistEnabled(false);
   view.pump();
   view.showProgressPage();
+  journalRunStarted();
+}
+
+void UpdateWorkflow::journalRunStarted() {
+  const auto& idle = gVUZPrinterInfo.idlePrinters;
+  std::vector<ports::JournalPrinter> printers;
+  for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
+    if (idle.selected[slot] == 1) {
+      printers.push_back({std::u16string(device::slotText(idle.serialNumber[slot])),
+                          std::u16string(device::slotText(idle.description[slot])),
+                          std::u16string(device::slotText(idle.devicePath[slot]))});
+    }
+  }
+  journal_->runStarted(printers);
+  // Every row starts in idle mode, as the progress page shows it.
+  const std::u16string idleText = text(keys::kStatusInIdleMode);
+  for (int row = 0; row < static_cast<int>(printers.size()); ++row) {
+    journal_->statusChanged(row, kInIdleMode, keys::kStatusInIdleMode, idleText);
+  }
 }
 
 std::unique_ptr<ports::SleepInhibitor::Hold> UpdateWorkflow::keepSystemAwake() {

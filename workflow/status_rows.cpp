@@ -24,7 +24,9 @@ void UpdateWorkflow::setPrinterStatus(int slot, int row, std::int32_t status,
   if (slot >= 0 && slot < device::MaxPrinterDevices) {
     gVUZPrinterInfo.printerStatus[slot] = status;
   }
-  services_.view.replaceStatusRow(row, text(key));
+  const std::u16string rowText = text(key);
+  services_.view.replaceStatusRow(row, rowText);
+  journal_->statusChanged(row, status, key, rowText);
   services_.view.pump();
 }
 
@@ -40,7 +42,9 @@ std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAft
       showStepLabel(step);
       view.setRowSelected(row, true);
       view.pump();
+      journal_->stepStarted(row, step);
       counted += visit(row, slotOfRow(row), flashEntryOfRow(row)) ? 1 : 0;
+      journal_->stepEnded(row, step);
       view.setRowSelected(row, false);
       view.pump();
       if (pauseAfterRowMs > 0) {

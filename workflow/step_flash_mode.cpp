@@ -20,6 +20,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
       continue;
     }
     view.setRowSelected(row, true);
+    journal_->stepStarted(row, 1);
     setPrinterStatus(slot, row, kSettingFlashMode, keys::kStatusSettingFlashMode);
 
     device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, idle.devicePath[slot]);
@@ -32,6 +33,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
     } else {
       setPrinterStatus(slot, row, kInFlashMode, keys::kStatusInFlashMode);
     }
+    journal_->stepEnded(row, 1);
     view.setRowSelected(row, false);
   }
 }

@@ -18,6 +18,7 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
                                                 gVUZPrinterInfo.flashPrinters.devicePath[entry]);
       gFhxSendStatus = 0;
       runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
+      journalBytesAccepted(row);
       if (gFhxSendStatus == 1) {
         setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
         return true;
@@ -40,6 +41,13 @@ void UpdateWorkflow::runPrinterWorker(const std::function<void()>& work) {
     services_.workers.runAndPump(work);
   } catch (const std::exception& error) {
     showError(error);
+  }
+}
+
+// The sender counts from zero at each send, so what it holds now is this printer's.
+void UpdateWorkflow::journalBytesAccepted(int row) {
+  if (const firmware::TransferProgress* progress = services_.firmware.progress()) {
+    journal_->bytesAccepted(row, progress->acceptedBytes.load(std::memory_order_relaxed));
   }
 }
 

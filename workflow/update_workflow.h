@@ -17,6 +17,7 @@
 #include "device/printer_records.h"
 #include "firmware/firmware_sender.h"
 #include "ports/message_sink.h"
+#include "ports/run_journal.h"
 #include "ports/sleep_inhibitor.h"
 #include "ports/text_source.h"
 #include "workflow/update_view.h"
@@ -45,6 +46,10 @@ struct WorkflowServices {
 class UpdateWorkflow {
  public:
   explicit UpdateWorkflow(WorkflowServices services);
+
+  // Where the run is recorded as it goes; nowhere until one is attached. The journal must
+  // outlive the workflow, and is attached before START.
+  void setRunJournal(ports::RunJournal& journal) { journal_ = &journal; }
 
   // Discovery and hot-plug.
   void App_EnumerateSupportedPrintersInIdleMode();
@@ -99,6 +104,8 @@ class UpdateWorkflow {
   void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);
   void prepareRun(int entries, const TickedEntries& tickedEntries);
   void showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated);
+  void journalRunStarted();
+  void journalBytesAccepted(int row);
   std::unique_ptr<ports::SleepInhibitor::Hold> keepSystemAwake();
 
   // Rows of the progress page and the texts they show.
@@ -129,6 +136,7 @@ class UpdateWorkflow {
   void showError(const std::exception& error);
 
   WorkflowServices services_;
+  ports::RunJournal* journal_ = &ports::noRunJournal();
   std::u16string productName_;  // terminated copy for the device layer
   bool runInProgress_ = false;
   bool runFinished_ = false;

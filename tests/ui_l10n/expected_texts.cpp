@@ -181,6 +181,14 @@ const std::array<ExpectedText, kExpectedKeyCount> kExpectedTexts = {{
       u"Das Update läuft. Das Fenster kann geschlossen werden, sobald es abgeschlossen ist.",
       u"La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.",
       u"La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée."}},
+    {"StrRes_HistoryNotRecorded",
+     {u"The service history cannot be written: this update is not recorded. The update goes on.",
+      u"Der Serviceverlauf kann nicht geschrieben werden: Dieses Update wird nicht aufgezeichnet. "
+      u"Das Update läuft weiter.",
+      u"No se puede escribir el historial de servicio: esta actualización no queda registrada. "
+      u"La actualización continúa.",
+      u"L'historique de maintenance ne peut pas être écrit\u00A0: cette mise à jour n'est pas "
+      u"enregistrée. La mise à jour continue."}},
 }};
 
 }  // namespace nobrix::ui::testing

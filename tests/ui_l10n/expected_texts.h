@@ -7,7 +7,7 @@
 
 namespace nobrix::ui::testing {
 
-inline constexpr std::size_t kExpectedKeyCount = 41;
+inline constexpr std::size_t kExpectedKeyCount = 42;
 
 struct ExpectedText {
   std::string_view key;

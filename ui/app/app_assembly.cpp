@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 #include "firmware/flash_file_acceptance.h"
 #include "ui/power/system_sleep_inhibitor.h"
@@ -15,7 +16,8 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
     : device_(platform, errorBox_),
       messages_(language_),
       firmware_(platform, resources, language_, messages_),
-      sleepInhibitor_(power::makeSystemSleepInhibitor()) {
+      sleepInhibitor_(power::makeSystemSleepInhibitor()),
+      resources_(resources) {
   if (!firmwareCheck) {
     firmwareCheck = [this](std::u16string& buildId) {
       return firmware::App_IsCorrectFlashFile(buildId, errorBox_, language_, messages_);
@@ -33,6 +35,20 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
 
 AppAssembly::~AppAssembly() {
   messages_.setWindow(nullptr);
+}
+
+// The journal writes on the window thread: a step's record costs well under a millisecond.
+// The problem goes to standard error for whoever looks after the machine; the window says only
+// that the run is not recorded.
+void AppAssembly::keepHistory(const QString& path) {
+  journal_ = std::make_unique<history::SqliteRunJournal>(
+      path, history::describeRunInBackground(QCoreApplication::applicationName(), resources_),
+      [this] {
+        std::fprintf(stderr, "history: this run is not recorded: %s\n",
+                     qPrintable(journal_->problem()));
+        window_->showHistoryNotRecorded();
+      });
+  window_->workflow().setRunJournal(*journal_);
 }
 
 int AppAssembly::run(const std::function<void()>& whenShown) {

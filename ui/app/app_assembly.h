@@ -1,7 +1,8 @@
 // Everything the window needs, wired once for both programs and for the tests: device layer,
 // languages, message dialog, firmware transfer, worker runner, the system's sleep inhibitor and
 // the window itself, over whichever platform (the Linux backend or the simulated bus) the caller
-// supplies. A demonstration run on the simulated bus keeps the machine awake too.
+// supplies. A demonstration run on the simulated bus keeps the machine awake too. The programs
+// keep the service history; the tests do so only where they ask.
 #pragma once
 
 #include <functional>
@@ -10,6 +11,7 @@
 #include "device/device_layer.h"
 #include "firmware/firmware_transfer.h"
 #include "firmware/resource_module.h"
+#include "history/sqlite_run_journal.h"
 #include "platform/platform.h"
 #include "ports/sleep_inhibitor.h"
 #include "ui/app/form1.h"
@@ -36,6 +38,11 @@ class AppAssembly {
   LanguageState& language() { return language_; }
   device::PrinterDeviceLayer& device() { return device_; }
 
+  // Records every run in the history file at `path`, the program named as the application is.
+  // Call before the window is shown.
+  void keepHistory(const QString& path);
+  history::SqliteRunJournal* journal() { return journal_.get(); }
+
   // Loads the window and, unless loading closed it, shows it and runs the event loop until it
   // closes; `whenShown` runs once the loop has started with the window on screen. The
   // program's exit code is always 0.
@@ -50,6 +57,8 @@ class AppAssembly {
   QtPump pump_;
   workflow::WorkerRunner workers_{pump_};
   std::unique_ptr<ports::SleepInhibitor> sleepInhibitor_;
+  firmware::ResourceModule& resources_;
+  std::unique_ptr<history::SqliteRunJournal> journal_;
   std::unique_ptr<Form1> window_;
 };
 

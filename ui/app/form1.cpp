@@ -208,6 +208,10 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void Form1::showHistoryNotRecorded() {
+  runNotice_->showText(displayText(services_.language.textOf("StrRes_HistoryNotRecorded")));
+}
+
 void Form1::showEvent(QShowEvent* event) {
   // Only a shown window knows its screen; pictures follow its pixel density from here on.
   if (!screenHooked_ && windowHandle() != nullptr) {

@@ -39,7 +39,7 @@ class ActivityAnimator;
 namespace nobrix::ui::app {
 class RunNotice;
 class TransferProgressView;
-}
+}  // namespace nobrix::ui::app
 
 namespace nobrix::ui::app {
 
@@ -81,6 +81,9 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   void App_FormMouseUp_Handler();
 
   void APP_AppCloseButton_Handler(const QString& command);
+
+  // Says, without stopping anything, that the run under way is not kept in the service history.
+  void showHistoryNotRecorded();
 
   workflow::UpdateWorkflow& workflow() { return *workflow_; }
   const QString& gFhxBuildNumStr() const { return buildSuffix_; }

@@ -5,6 +5,7 @@
 
 #include "firmware/embedded/program_resources.h"
 #include "firmware/image_withheld.h"
+#include "history/history_location.h"
 #include "platform/linux/linux_platform.h"
 #include "ui/app/app_assembly.h"
 #include "ui/app/udev_change_watcher.h"
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     resources = firmware::withholdImage(std::move(resources));
   }
   ui::app::AppAssembly app(*platform, *resources);
+  app.keepHistory(history::historyPath(history::PrinterBus::kReal));
 
   // Without a udev monitor the list is still built once at start.
   ui::app::UdevChangeWatcher watcher([&app] { app.window().workflow().onDeviceNodesChanged(); });

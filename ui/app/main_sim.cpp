@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "firmware/embedded/program_resources.h"
+#include "history/history_location.h"
 #include "platform/sim/sim_bus.h"
 #include "ui/app/app_assembly.h"
 #include "ui/app/autopilot.h"
@@ -134,6 +135,7 @@ int main(int argc, char* argv[]) {
   options.scenario.setUp(bus, settings);
 
   AppAssembly app(bus, *resources);
+  app.keepHistory(history::historyPath(history::PrinterBus::kSimulated));
   ui::app::SimBusDriver driver(bus, [&app] { app.window().workflow().onDeviceNodesChanged(); });
   driver.startPolling();
 

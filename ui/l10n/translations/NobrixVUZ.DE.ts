@@ -185,5 +185,9 @@
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>Das Update läuft. Das Fenster kann geschlossen werden, sobald es abgeschlossen ist.</translation>
     </message>
+    <message id="StrRes_HistoryNotRecorded">
+        <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
+        <translation>Der Serviceverlauf kann nicht geschrieben werden: Dieses Update wird nicht aufgezeichnet. Das Update läuft weiter.</translation>
+    </message>
 </context>
 </TS>

@@ -185,5 +185,9 @@
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>The update is running. The window can be closed once it has finished.</translation>
     </message>
+    <message id="StrRes_HistoryNotRecorded">
+        <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
+        <translation>The service history cannot be written: this update is not recorded. The update goes on.</translation>
+    </message>
 </context>
 </TS>

@@ -185,5 +185,9 @@
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.</translation>
     </message>
+    <message id="StrRes_HistoryNotRecorded">
+        <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
+        <translation>No se puede escribir el historial de servicio: esta actualización no queda registrada. La actualización continúa.</translation>
+    </message>
 </context>
 </TS>

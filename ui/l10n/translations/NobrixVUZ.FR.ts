@@ -185,5 +185,9 @@
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée.</translation>
     </message>
+    <message id="StrRes_HistoryNotRecorded">
+        <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
+        <translation>L'historique de maintenance ne peut pas être écrit&#160;: cette mise à jour n'est pas enregistrée. La mise à jour continue.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,180 @@
+// A history that cannot be written never stops or delays a run: the run ends as it would
+// without one, the user is told once, and a damaged file is kept aside while a new one starts.
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <csignal>
+
+#include "history/history_database.h"
+#include "tests/history/history_fixture.h"
+
+namespace nobrix::testing {
+namespace {
+
+using namespace std::chrono;
+
+// A file the journal has written one run into and closed.
+void writeOneRun(const QString& path) {
+  history::SqliteRunJournal journal(path, testContext(), {});
+  journal.runStarted({{u"OLD1", u"SALVENOR LRX5303", u"/dev/usb/lp0"}});
+  journal.runEnded({});
+}
+
+QByteArray contentOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void overwrite(const QString& path, qint64 offset, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.seek(offset));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Root may write anywhere; the file system's user for this thread becomes nobody, so the
+// folder's and the file's permission bits count as they would for a technician.
+class AsUnprivilegedUser {
+ public:
+  AsUnprivilegedUser() {
+    if (geteuid() == 0) {
+      setfsuid(65534);
+    }
+  }
+  ~AsUnprivilegedUser() {
+    if (geteuid() == 0) {
+      setfsuid(0);
+    }
+  }
+};
+
+// The file may not grow by a byte, as on a full disk.
+class FileSizeLimit {
+ public:
+  FileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit tight = saved_;
+    tight.rlim_cur = 1;
+    setrlimit(RLIMIT_FSIZE, &tight);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+enum class Fault {
+  kLockedByAnotherProgram,
+  kReadOnlyFolder,
+  kReadOnlyFile,
+  kDiskFull,
+  kNewerLayout,
+  kNotADatabase,
+  kDamagedPage,
+};
+
+struct FaultCase {
+  const char* name;
+  Fault fault;
+  bool recorded;  // a new file takes the run
+};
+
+class HistoryFault : public HistoryTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
+  const FaultCase& c = GetParam();
+  writeOneRun(path());
+  const QString folderPath = folder.path();
+  QSqlDatabase other;
+  std::unique_ptr<AsUnprivilegedUser> unprivileged;
+  std::unique_ptr<FileSizeLimit> sizeLimit;
+  switch (c.fault) {
+    case Fault::kLockedByAnotherProgram:
+      other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+      other.setDatabaseName(path());
+      ASSERT_TRUE(other.open());
+      ASSERT_TRUE(QSqlQuery(QStringLiteral("BEGIN EXCLUSIVE"), other).isActive());
+      break;
+    case Fault::kReadOnlyFolder:
+      QFile::remove(path());
+      QFile::setPermissions(
+          folderPath, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      break;
+    case Fault::kReadOnlyFile:
+      QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+      QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther);
+      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      break;
+    case Fault::kDiskFull:
+      sizeLimit = std::make_unique<FileSizeLimit>();
+      break;
+    case Fault::kNewerLayout: {
+      history::HistoryDatabase database;
+      ASSERT_TRUE(database.open(path(), history::HistoryDatabase::Mode::kWrite));
+      ASSERT_TRUE(database.exec(QStringLiteral("PRAGMA user_version = 99")));
+      break;
+    }
+    case Fault::kNotADatabase:
+      overwrite(path(), 0, QByteArray(100, 'x'));
+      break;
+    case Fault::kDamagedPage:
+      overwrite(path(), 4096 + 8, QByteArray(64, '\xff'));
+      break;
+  }
+  const QByteArray before = contentOf(path());
+
+  TimedJournal timed(journal());
+  runThreePrinters(timed);
+  sizeLimit.reset();
+  unprivileged.reset();
+  QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (other.isOpen()) {
+    other.close();
+  }
+  other = QSqlDatabase();
+  QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+  EXPECT_TRUE(runWentAsWithoutHistory());
+  // One short wait for a lock at most, not one per event.
+  EXPECT_LT(timed.spent, milliseconds(10 * history::kBusyTimeoutMs));
+  EXPECT_EQ(notRecorded, c.recorded ? 0 : 1) << journal().problem().toStdString();
+
+  const auto listing = read();
+  if (c.recorded) {
+    ASSERT_FALSE(journal().setAside().isEmpty());
+    EXPECT_EQ(contentOf(journal().setAside()), before) << "the damaged file is kept whole";
+    ASSERT_TRUE(listing.ok) << listing.problem;
+    ASSERT_EQ(listing.runs.size(), 1U);
+    EXPECT_EQ(listing.runs[0].updated, 3);
+  } else if (listing.ok) {
+    EXPECT_LE(listing.runs.size(), 1U) << "only the run written before the fault";
+    for (const auto& run : listing.runs) {
+      EXPECT_EQ(run.printers.at(0).serialNumber, "OLD1");
+    }
+  }
+  if (c.fault == Fault::kNewerLayout) {
+    EXPECT_FALSE(listing.ok);
+    EXPECT_EQ(contentOf(path()), before) << "a newer program's file is left as it is";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, HistoryFault,
+    ::testing::Values(FaultCase{"LockedByAnotherProgram", Fault::kLockedByAnotherProgram, false},
+                      FaultCase{"ReadOnlyFolder", Fault::kReadOnlyFolder, false},
+                      FaultCase{"ReadOnlyFile", Fault::kReadOnlyFile, false},
+                      FaultCase{"DiskFull", Fault::kDiskFull, false},
+                      FaultCase{"NewerLayout", Fault::kNewerLayout, false},
+                      FaultCase{"NotADatabase", Fault::kNotADatabase, true},
+                      FaultCase{"DamagedPage", Fault::kDamagedPage, true}),
+    [](const ::testing::TestParamInfo<FaultCase>& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace nobrix::testing
