@@ -40,12 +40,17 @@ bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
     const bool hasValue = i + 1 < arguments.size();
     if (word == "--help" || word == "-h") {
       options.help = true;
-    } else if ((word == "list" || word == "update") && options.command.empty()) {
+    } else if ((word == "list" || word == "update" || word == "history") &&
+               options.command.empty()) {
       options.command = word;
     } else if (word == "--all") {
       options.all = true;
     } else if (word == "--serial" && hasValue) {
       options.serials.push_back(arguments[++i]);
+    } else if (word == "--since" && hasValue) {
+      options.since = arguments[++i];
+    } else if (word == "--until" && hasValue) {
+      options.until = arguments[++i];
     } else if (word == "--json") {
       options.json = true;
     } else if (word == "--lang" && hasValue) {
@@ -67,7 +72,7 @@ bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
     return true;
   }
   if (options.command.empty()) {
-    error = "expected a command: list or update";
+    error = "expected a command: list, update or history";
     return false;
   }
   if (options.command == "update" && options.all == !options.serials.empty()) {
@@ -76,6 +81,14 @@ bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
   }
   if (options.command == "list" && (options.all || !options.serials.empty())) {
     error = "list takes no --all or --serial";
+    return false;
+  }
+  if (options.command == "history" && (options.all || options.serials.size() > 1)) {
+    error = "history takes at most one --serial and no --all";
+    return false;
+  }
+  if (options.command != "history" && (!options.since.empty() || !options.until.empty())) {
+    error = "--since and --until go with history";
     return false;
   }
   return true;
@@ -94,6 +107,11 @@ Commands:
                            and the attached printers that cannot be used, with why.
   update --all             Updates every supported printer that is attached.
   update --serial S ...    Updates the printers with these serial numbers (repeat --serial).
+  history                  The runs kept in the service history, newest first, each with its
+                           printers; --serial S only the runs of that printer, --since DATE and
+                           --until DATE (UTC, 2026-12-09 or 2026-12-09T14:30) a time range.
+                           A run whose end was never written (a crash, a kill, a power cut)
+                           reads "interrupted".
 
 Options:
   --json                   One JSON document on standard output at the end.
@@ -119,8 +137,9 @@ switched or sent the image, their rows read "stopped", and the exit status is 1.
 are noted and change nothing more.
 
 Exit status:
-  0  every printer asked for was updated (list: supported printers were found)
-  1  some printer was not updated, or the run was stopped
+  0  every printer asked for was updated (list: supported printers were found;
+     history: the history was read)
+  1  some printer was not updated, or the run was stopped (history: it cannot be read)
   2  wrong command line
   3  no supported printer is attached (or none of the serial numbers asked for)
   4  refused before any printer was touched (for example: no firmware image in this build)

@@ -1,6 +1,7 @@
 // The command line of NobrixVUZ-cli and NobrixVUZ-cli-sim:
 //   list   [--json] [--lang L]
 //   update (--all | --serial S ...) [--json] [--lang L]
+//   history [--serial S] [--since DATE] [--until DATE] [--json]
 //   --help
 // The simulated program also takes --scenario NAME and --clock virtual|compressed|realtime.
 #pragma once
@@ -14,10 +15,12 @@ namespace nobrix::cli {
 enum class Variant { Linux, Sim };
 
 struct CliOptions {
-  std::string command;  // "list" or "update"; empty with help
+  std::string command;  // "list", "update" or "history"; empty with help
   bool help = false;
   bool all = false;
   std::vector<std::string> serials;
+  std::string since;  // history: UTC dates or times as given
+  std::string until;
   bool json = false;
   std::optional<int> language;  // ui::LanguageIndex; none: the brand rule
   std::string scenario = "default";

@@ -8,6 +8,7 @@
 
 #include "cli/cli_run.h"
 #include "cli/exit_codes.h"
+#include "cli/history_command.h"
 #include "cli/live_lines.h"
 #include "cli/stamped_lines.h"
 #include "device/device_layer.h"
@@ -29,6 +30,9 @@ QString qText(std::u16string_view text) {
 }  // namespace
 
 int runCli(const CliOptions& options, CliContext& context) {
+  if (options.command == "history") {
+    return runHistoryCommand(options, context);
+  }
   CliRun run(options, context);
   return options.command == "list" ? run.list() : run.update();
 }

@@ -72,6 +72,8 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   cli::useBusClock(context, clock);
   context.terminal = settings.terminal;
   context.takeSignals = settings.takeSignals;
+  context.historyFile = settings.historyFile;
+  context.program = QStringLiteral("NobrixVUZ-cli-sim");
   outcome.exitCode = cli::runCli(options, context);
   outcome.out = out.text();
   outcome.err = err.text();

@@ -2,12 +2,11 @@
 // (or any platform) with a small in-memory image, and keeps what it wrote to its two streams.
 #pragma once
 
+#include <QJsonObject>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <QJsonObject>
 
 #include "cli/cli_options.h"
 #include "firmware/resource_module.h"
@@ -28,6 +27,7 @@ struct CliOutcome {
 struct CliRunSettings {
   bool terminal = false;
   std::function<int()> takeSignals = {};
+  QString historyFile = {};  // empty: nothing recorded, and history refuses
 };
 
 // The scenario's bus for these arguments (null: unknown scenario), carrying `resources`' image.

@@ -116,7 +116,9 @@ TEST(ExitCodesUsage, WrongCommandLinesAreRefused) {
            {"list", "--all"},
            {"update", "--all", "--lang", "it"},
            {"update", "--al"},
-           {"history"},
+           {"history", "--all"},
+           {"history", "--since", "yesterday"},
+           {"list", "--since", "2026-01-01"},
        }) {
     EXPECT_EQ(runCliOn(bus, bus, resources, arguments).exitCode, 2);
   }

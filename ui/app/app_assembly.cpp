@@ -37,20 +37,6 @@ AppAssembly::~AppAssembly() {
   messages_.setWindow(nullptr);
 }
 
-// The journal writes on the window thread: a step's record costs well under a millisecond.
-// The problem goes to standard error for whoever looks after the machine; the window says only
-// that the run is not recorded.
-void AppAssembly::keepHistory(const QString& path) {
-  journal_ = std::make_unique<history::SqliteRunJournal>(
-      path, history::describeRunInBackground(QCoreApplication::applicationName(), resources_),
-      [this] {
-        std::fprintf(stderr, "history: this run is not recorded: %s\n",
-                     qPrintable(journal_->problem()));
-        window_->showHistoryNotRecorded();
-      });
-  window_->workflow().setRunJournal(*journal_);
-}
-
 int AppAssembly::run(const std::function<void()>& whenShown) {
   // Loading pumps events, so anything queued before this point may already run during it;
   // whenShown is queued only now, behind the window's first paint.

@@ -11,8 +11,8 @@
 #include "device/device_layer.h"
 #include "firmware/firmware_transfer.h"
 #include "firmware/resource_module.h"
-#include "history/sqlite_run_journal.h"
 #include "platform/platform.h"
+#include "ports/run_journal.h"
 #include "ports/sleep_inhibitor.h"
 #include "ui/app/form1.h"
 #include "ui/app/qt_pump.h"
@@ -39,9 +39,8 @@ class AppAssembly {
   device::PrinterDeviceLayer& device() { return device_; }
 
   // Records every run in the history file at `path`, the program named as the application is.
-  // Call before the window is shown.
+  // Call before the window is shown. Built only where Qt has its SQL module (app_history.cpp).
   void keepHistory(const QString& path);
-  history::SqliteRunJournal* journal() { return journal_.get(); }
 
   // Loads the window and, unless loading closed it, shows it and runs the event loop until it
   // closes; `whenShown` runs once the loop has started with the window on screen. The
@@ -58,7 +57,7 @@ class AppAssembly {
   workflow::WorkerRunner workers_{pump_};
   std::unique_ptr<ports::SleepInhibitor> sleepInhibitor_;
   firmware::ResourceModule& resources_;
-  std::unique_ptr<history::SqliteRunJournal> journal_;
+  std::unique_ptr<ports::RunJournal> journal_;
   std::unique_ptr<Form1> window_;
 };
 

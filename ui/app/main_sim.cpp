@@ -10,7 +10,9 @@
 #include <optional>
 
 #include "firmware/embedded/program_resources.h"
+#if NOBRIX_WITH_HISTORY
 #include "history/history_location.h"
+#endif
 #include "platform/sim/sim_bus.h"
 #include "ui/app/app_assembly.h"
 #include "ui/app/autopilot.h"
@@ -135,7 +137,9 @@ int main(int argc, char* argv[]) {
   options.scenario.setUp(bus, settings);
 
   AppAssembly app(bus, *resources);
+#if NOBRIX_WITH_HISTORY
   app.keepHistory(history::historyPath(history::PrinterBus::kSimulated));
+#endif
   ui::app::SimBusDriver driver(bus, [&app] { app.window().workflow().onDeviceNodesChanged(); });
   driver.startPolling();
 
