@@ -37,19 +37,4 @@ void Console::drawLive(const std::vector<std::u16string>& lines) {
   liveLinesDrawn_ = static_cast<int>(lines.size());
 }
 
-std::string oneLine(std::u16string_view text) {
-  std::u16string flat;
-  bool inBreak = false;
-  for (const char16_t unit : text) {
-    const bool isBreak = unit == u'\r' || unit == u'\n';
-    if (isBreak && !inBreak) {
-      flat += u" / ";
-    } else if (!isBreak) {
-      flat += unit;
-    }
-    inBreak = isBreak;
-  }
-  return platform::toUtf8(flat);
-}
-
 }  // namespace nobrix::cli

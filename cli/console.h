@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "workflow/headless/one_line.h"
+
 namespace nobrix::cli {
 
 class Console {
@@ -29,7 +31,6 @@ class Console {
   int liveLinesDrawn_ = 0;
 };
 
-// UTF-8 of `text` with CR and LF runs replaced by " / ", so that every record stays one line.
-std::string oneLine(std::u16string_view text);
+using nobrix::workflow::headless::oneLine;
 
 }  // namespace nobrix::cli

@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "workflow/headless/one_line.h"
+
 namespace nobrix::kernel {
 
 // Prints "<tag>\t<seconds>\t<field>\t<field>..." and flushes.
 void printRecord(std::string_view tag, const std::vector<std::string>& fields);
 
-// UTF-8 of `text` with CR and LF runs replaced by " / ".
-std::string oneLine(std::u16string_view text);
+using nobrix::workflow::headless::oneLine;
 
 }  // namespace nobrix::kernel

@@ -35,6 +35,13 @@ std::vector<std::u16string> CountingPlatform::printerInterfacePaths() {
 
 namespace {
 
+// The window tests stay off the machine's system bus: whether it has logind is no business of
+// theirs (the sleep inhibitor's own tests start a bus of their own).
+class QuietSleepInhibitor final : public ports::SleepInhibitor {
+ public:
+  std::unique_ptr<Hold> inhibit(std::u16string_view) override { return std::make_unique<Hold>(); }
+};
+
 QString labelText(UI_Message& dialog, const char* name) {
   const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
   return label != nullptr ? label->text() : QString();
@@ -43,7 +50,8 @@ QString labelText(UI_Message& dialog, const char* name) {
 }  // namespace
 
 WindowRig::WindowRig(FirmwareCheck firmwareCheck)
-    : app((ensureApplication(), platform), image, std::move(firmwareCheck)),
+    : app((ensureApplication(), platform), image, std::move(firmwareCheck),
+          std::make_unique<QuietSleepInhibitor>()),
       driver(bus, [this] { app.window().workflow().onDeviceNodesChanged(); }) {
   app.messages().setDialogShownHook([this](UI_Message& dialog) {
     SeenDialog seen;

@@ -12,11 +12,13 @@
 namespace nobrix::ui::app {
 
 AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule& resources,
-                         FirmwareCheck firmwareCheck)
+                         FirmwareCheck firmwareCheck,
+                         std::unique_ptr<ports::SleepInhibitor> sleepInhibitor)
     : device_(platform, errorBox_),
       messages_(language_),
       firmware_(platform, resources, language_, messages_),
-      sleepInhibitor_(power::makeSystemSleepInhibitor()),
+      sleepInhibitor_(sleepInhibitor ? std::move(sleepInhibitor)
+                                     : power::makeSystemSleepInhibitor()),
       resources_(resources) {
   if (!firmwareCheck) {
     firmwareCheck = [this](std::u16string& buildId) {

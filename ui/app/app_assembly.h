@@ -27,8 +27,10 @@ class AppAssembly {
  public:
   // Without `firmwareCheck` the window checks the build's own firmware file name. Platform and
   // resources must outlive the assembly.
+  // Without `sleepInhibitor` the system's own is asked (logind, or the thread execution state).
   AppAssembly(platform::Platform& platform, firmware::ResourceModule& resources,
-              FirmwareCheck firmwareCheck = {});
+              FirmwareCheck firmwareCheck = {},
+              std::unique_ptr<ports::SleepInhibitor> sleepInhibitor = nullptr);
   ~AppAssembly();
   AppAssembly(const AppAssembly&) = delete;
   AppAssembly& operator=(const AppAssembly&) = delete;

@@ -1,10 +1,12 @@
-// A blocking queued call carries the box to the window thread.
+// The box is shown on the window thread, whichever thread asks.
 #include "ui/app/qt_error_box.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QThread>
+
+#include "ui/app/on_window_thread.h"
 
 namespace nobrix::ui::app {
 
@@ -15,12 +17,7 @@ void QtErrorBox::showErrorBox(std::u16string_view caption, std::u16string_view t
     QMessageBox box(QMessageBox::Critical, boxCaption, boxText, QMessageBox::Ok);
     box.exec();
   };
-  QCoreApplication* application = QCoreApplication::instance();
-  if (application == nullptr || QThread::currentThread() == application->thread()) {
-    show();
-    return;
-  }
-  QMetaObject::invokeMethod(application, show, Qt::BlockingQueuedConnection);
+  runOnWindowThread(show);
 }
 
 }  // namespace nobrix::ui::app

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <string>
 
+#include "ui/app/on_window_thread.h"
+
 namespace nobrix::ui::app {
 
 namespace {
@@ -36,12 +38,7 @@ void Win32ErrorBox::showErrorBox(std::u16string_view caption, std::u16string_vie
   auto show = [&] {
     messageBoxCall.load()(ownerWindow(), boxText.c_str(), boxCaption.c_str(), MB_OK | MB_ICONERROR);
   };
-  QCoreApplication* application = QCoreApplication::instance();
-  if (application == nullptr || QThread::currentThread() == application->thread()) {
-    show();
-    return;
-  }
-  QMetaObject::invokeMethod(application, show, Qt::BlockingQueuedConnection);
+  runOnWindowThread(show);
 }
 
 }  // namespace nobrix::ui::app
