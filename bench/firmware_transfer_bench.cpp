@@ -135,8 +135,7 @@ class SilentTexts final : public ports::TextSource {
 class CountingMessages final : public ports::MessageSink {
  public:
   int shown = 0;
-  void App_ShowUIMessage_Handler(std::int32_t, std::u16string_view, std::int32_t,
-                                 std::int32_t) override {
+  void showMessage(std::int32_t, std::u16string_view, std::int32_t, std::int32_t) override {
     ++shown;
   }
 };
@@ -163,7 +162,7 @@ void runTransfer(benchmark::State& state, const Sink& sink) {
   FirmwareTransfer transfer{*setup.platform, *resources, texts, messages};
   resetPeakResident();
   for (auto _ : state) {
-    if (transfer.App_CopyFirmwareRCDATAResourceToPrinter(setup.path.c_str()) != 1) {
+    if (transfer.sendImage(setup.path.c_str()) != 1) {
       state.SkipWithError("the transfer failed");
     }
   }

@@ -3,8 +3,8 @@
 
 namespace nobrix::cli {
 
-void CliMessages::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
-                                            std::int32_t total, std::int32_t updated) {
+void CliMessages::showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                              std::int32_t updated) {
   if (type != ports::kResultMessage) {
     show(oneLine(message));
     return;

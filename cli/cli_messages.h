@@ -26,8 +26,8 @@ class CliMessages final : public ports::MessageSink, public ports::ErrorBox {
   CliMessages(Console& console, const ports::TextSource& texts)
       : console_(console), texts_(texts) {}
 
-  void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
-                                 std::int32_t updated) override;
+  void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                   std::int32_t updated) override;
   void showErrorBox(std::u16string_view caption, std::u16string_view text) override;
 
   std::optional<RunResult> result() const;

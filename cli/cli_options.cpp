@@ -6,7 +6,7 @@
 #include <cctype>
 #include <string_view>
 
-#include "ui/l10n/languages.h"
+#include "l10n/languages.h"
 
 namespace nobrix::cli {
 
@@ -16,13 +16,13 @@ std::optional<int> languageOf(std::string code) {
   std::transform(code.begin(), code.end(), code.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (code == "en")
-    return ui::kEnglish;
+    return l10n::kEnglish;
   if (code == "de")
-    return ui::kGerman;
+    return l10n::kGerman;
   if (code == "es")
-    return ui::kSpanish;
+    return l10n::kSpanish;
   if (code == "fr")
-    return ui::kFrench;
+    return l10n::kFrench;
   return std::nullopt;
 }
 

@@ -22,7 +22,7 @@ struct CliOptions {
   std::string since;  // history: UTC dates or times as given
   std::string until;
   bool json = false;
-  std::optional<int> language;  // ui::LanguageIndex; none: the brand rule
+  std::optional<int> language;  // l10n::LanguageIndex; none: the brand rule
   std::string scenario = "default";
   std::string clock = "virtual";
 };

@@ -19,8 +19,8 @@ namespace nobrix::cli {
 
 namespace {
 
-ui::LanguageState startingLanguage(const CliOptions& options) {
-  return options.language ? ui::LanguageState(*options.language) : ui::LanguageState();
+l10n::LanguageState startingLanguage(const CliOptions& options) {
+  return options.language ? l10n::LanguageState(*options.language) : l10n::LanguageState();
 }
 
 QString qText(std::u16string_view text) {

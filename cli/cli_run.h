@@ -9,7 +9,7 @@
 #include "cli/cli_program.h"
 #include "cli/console.h"
 #include "cli/stop_state.h"
-#include "ui/l10n/language_state.h"
+#include "l10n/language_state.h"
 #include "workflow/headless/headless_rig.h"
 
 namespace nobrix::cli {
@@ -35,7 +35,7 @@ class CliRun final : public workflow::headless::ViewObserver {
 
   const CliOptions& options_;
   CliContext& context_;
-  ui::LanguageState language_;
+  l10n::LanguageState language_;
   Console console_;
   CliMessages messages_;
   StopState stop_;

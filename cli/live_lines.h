@@ -9,8 +9,8 @@
 
 #include "cli/console.h"
 #include "firmware/transfer_progress.h"
+#include "firmware/transfer_rate.h"
 #include "platform/platform.h"
-#include "ui/app/transfer_rate.h"
 #include "workflow/headless/headless_view.h"
 
 namespace nobrix::cli {
@@ -41,7 +41,7 @@ class LiveLines final : public workflow::headless::ViewObserver {
   std::vector<std::u16string> rows_;
   std::vector<std::u16string> drawn_;
   int sendingRow_ = -1;
-  ui::app::TransferRate rate_;
+  firmware::TransferRate rate_;
   std::uint32_t lastDrawTick_ = 0;
 };
 

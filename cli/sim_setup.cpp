@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "ui/app/sim_scenarios.h"
+#include "platform/sim/scenarios.h"
 
 namespace nobrix::cli {
 
@@ -24,7 +24,7 @@ std::uint64_t imageBytes(firmware::ResourceModule& resources) {
 
 std::unique_ptr<platform::sim::SimBus> makeScenarioBus(const CliOptions& options,
                                                        firmware::ResourceModule& resources) {
-  const auto scenario = ui::app::findScenario(QString::fromStdString(options.scenario));
+  const auto scenario = platform::sim::findScenario(options.scenario);
   if (!scenario) {
     return nullptr;
   }
@@ -33,7 +33,7 @@ std::unique_ptr<platform::sim::SimBus> makeScenarioBus(const CliOptions& options
                                                         : 0.0;
   auto bus =
       std::make_unique<platform::sim::SimBus>(platform::sim::BusOptions{.realTimeFactor = factor});
-  ui::app::ScenarioSettings settings;
+  platform::sim::ScenarioSettings settings;
   settings.imageBytes = imageBytes(resources);
   settings.lateArrivalMs =
       static_cast<std::uint32_t>(kLateArrivalRealMs * (factor > 0.0 ? factor : 1.0));

@@ -31,6 +31,8 @@ const char* statusName(std::int32_t status) {
       return "updated";
     case kFailed:
       return "failed";
+    case kStopped:
+      return "stopped";
     default:
       return "not-taking-part";
   }
@@ -90,20 +92,18 @@ int CliRun::update() {
         [this] { console_.message(oneLine(text("StrRes_HistoryNotRecorded"))); });
     rig_.workflow.setRunJournal(*journal);
   }
-  rig_.workflow.App_StartButton_Handler();
+  rig_.workflow.startUpdate();
   rig_.workflow.setRunJournal(ports::noRunJournal());
 
   const auto result = messages_.result();
   const bool refused = !rig_.workflow.runFinished();
   const bool allUpdated = result && result->updated == result->total && everyAskedListed;
   QJsonArray printers;
-  const std::u16string stoppedText = text(workflow::keys::kStatusStopped);
   int notStarted = 0;
   for (const auto& row : rig_.finalRows()) {
-    const bool stopped = row.status == workflow::kFailed && row.text == stoppedText;
-    notStarted += stopped ? 1 : 0;
+    notStarted += row.status == workflow::kStopped ? 1 : 0;
     printers.append(QJsonObject{{"serial", qText(row.serial)},
-                                {"status", stopped ? "stopped" : statusName(row.status)},
+                                {"status", statusName(row.status)},
                                 {"statusCode", row.status},
                                 {"text", qText(row.text)}});
   }

@@ -13,7 +13,7 @@ class FirmwareSender {
   virtual ~FirmwareSender() = default;
   // 1 when every byte of the image reached the device at `devicePath`, else 0. Shows its own
   // messages for the failures the user must hear about.
-  virtual std::int32_t App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) = 0;
+  virtual std::int32_t sendImage(const char16_t* devicePath) = 0;
 
   // Whether there is an image to send at all, asked before any printer is switched to flash
   // mode: a printer switched for nothing would be left waiting in flash mode. False with the

@@ -65,7 +65,7 @@ FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule&
                                    const ports::TextSource& texts, ports::MessageSink& messages)
     : platform_(platform), resources_(resources), texts_(texts), messages_(messages) {}
 
-std::int32_t FirmwareTransfer::App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) {
+std::int32_t FirmwareTransfer::sendImage(const char16_t* devicePath) {
   Outcome outcome;
   try {
     outcome = copyImageToPrinter(devicePath);
@@ -157,7 +157,7 @@ void FirmwareTransfer::showQuietly(const std::u16string& message) {
     return;
   }
   try {
-    messages_.App_ShowUIMessage_Handler(ports::kPlainMessage, message, 0, 0);
+    messages_.showMessage(ports::kPlainMessage, message, 0, 0);
   } catch (...) {
   }
 }

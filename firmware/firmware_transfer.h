@@ -30,7 +30,7 @@ class FirmwareTransfer final : public FirmwareSender {
   // or empty image and a failed write are shown to the user; an unopenable path is not (the
   // flash sequence reports that printer). Everything acquired is released before a message is
   // shown and before it returns; no exception leaves it.
-  std::int32_t App_CopyFirmwareRCDATAResourceToPrinter(const char16_t* devicePath) override;
+  std::int32_t sendImage(const char16_t* devicePath) override;
 
   bool firmwareImageReady(std::u16string& problem) override;
 

@@ -13,7 +13,7 @@ namespace {
 
 void showPlainMessage(ports::MessageSink& messages, std::u16string_view text) {
   if (!text.empty()) {
-    messages.App_ShowUIMessage_Handler(ports::kPlainMessage, text, 0, 0);
+    messages.showMessage(ports::kPlainMessage, text, 0, 0);
   }
 }
 
@@ -67,8 +67,8 @@ std::int32_t acceptFlashFile(const char16_t* productName, const char16_t* fileNa
   return 0;
 }
 
-std::int32_t App_IsCorrectFlashFile(std::u16string& buildId, ports::ErrorBox& errorBox,
-                                    const ports::TextSource& texts, ports::MessageSink& messages) {
+std::int32_t acceptBuiltInFirmware(std::u16string& buildId, ports::ErrorBox& errorBox,
+                                   const ports::TextSource& texts, ports::MessageSink& messages) {
   return acceptFlashFile(build::kProductNameWide.c_str(), build::kFirmwareFileNameWide.c_str(),
                          buildId, errorBox, texts, messages);
 }

@@ -18,10 +18,10 @@ std::string_view flashFileMessageKey(std::int32_t result);
 // 1 when the build's firmware file suits the build's product, with the identifier stored in
 // `buildId`; else 0 after the reason has been shown (buildId keeps its value). No exception
 // leaves it: one raised on the way is shown by its text and counts as a refusal.
-std::int32_t App_IsCorrectFlashFile(std::u16string& buildId, ports::ErrorBox& errorBox,
-                                    const ports::TextSource& texts, ports::MessageSink& messages);
+std::int32_t acceptBuiltInFirmware(std::u16string& buildId, ports::ErrorBox& errorBox,
+                                   const ports::TextSource& texts, ports::MessageSink& messages);
 
-// The same for any pair of names; App_IsCorrectFlashFile passes the build constants.
+// The same for any pair of names; acceptBuiltInFirmware passes the build constants.
 std::int32_t acceptFlashFile(const char16_t* productName, const char16_t* fileName,
                              std::u16string& buildId, ports::ErrorBox& errorBox,
                              const ports::TextSource& texts, ports::MessageSink& messages);

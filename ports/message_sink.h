@@ -17,8 +17,8 @@ class MessageSink {
   virtual ~MessageSink() = default;
   // Shows the dialog modally and returns when the user has closed it. May be called from a
   // worker thread: the implementation shows it on the window thread and blocks the caller.
-  virtual void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
-                                         std::int32_t total, std::int32_t updated) = 0;
+  virtual void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                           std::int32_t updated) = 0;
 };
 
 }  // namespace nobrix::ports

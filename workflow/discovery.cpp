@@ -17,13 +17,13 @@ std::u16string checklistEntry(const device::USBPrinterClassDeviceInfo& table, in
 
 }  // namespace
 
-void UpdateWorkflow::App_EnumerateSupportedPrintersInIdleMode() {
+void UpdateWorkflow::listIdlePrinters() {
   try {
     services_.view.clearPrinterChecklist();
     // With no interface at all the idle table keeps its old entries; nothing reads them while
     // the check list is empty.
     if (services_.device.Lib_EnumeratePrinterClassPnPDevices(&gUSBPrinterClassDeviceInfo) > 0) {
-      App_ClearPrinterInfo(u"IDLE");
+      clearPrinterTable(u"IDLE");
       auto& idle = gVUZPrinterInfo.idlePrinters;
       const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
           productName_.c_str(), &idle, &gUSBPrinterClassDeviceInfo);
@@ -42,10 +42,10 @@ void UpdateWorkflow::App_EnumerateSupportedPrintersInIdleMode() {
   }
 }
 
-void UpdateWorkflow::App_EnumerateSupportedPrintersInFlashMode() {
+void UpdateWorkflow::listFlashPrinters() {
   try {
     if (services_.device.Lib_EnumeratePrinterClassPnPDevices(&gUSBPrinterClassDeviceInfo) > 0) {
-      App_ClearPrinterInfo(u"FLASH");
+      clearPrinterTable(u"FLASH");
       auto& flash = gVUZPrinterInfo.flashPrinters;
       const std::u16string flashDescription(device::kFlashModeDescription);
       const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
@@ -81,19 +81,19 @@ bool UpdateWorkflow::isTakingPart(std::u16string_view serialNumber) const {
   return false;
 }
 
-void UpdateWorkflow::App_ClearPrinterInfo(std::u16string_view table) {
+void UpdateWorkflow::clearPrinterTable(std::u16string_view table) {
   device::PrinterDeviceLayer::ClearDeviceInfo(table == u"IDLE" ? &gVUZPrinterInfo.idlePrinters
                                                                : &gVUZPrinterInfo.flashPrinters);
 }
 
-void UpdateWorkflow::App_USBEvent_Handler() {
+void UpdateWorkflow::handleDeviceChange() {
   // The guard is released even if something below escapes, or hot-plug would stay deaf.
   struct GuardRelease {
     std::int32_t& flag;
     ~GuardRelease() { flag = 0; }
   } release{gUSBPnPDetected};
   if (g_BlockUsbEnumeration == 0) {
-    App_EnumerateSupportedPrintersInIdleMode();
+    listIdlePrinters();
   }
 }
 
@@ -109,7 +109,7 @@ void UpdateWorkflow::onDeviceNodesChanged() {
   do {
     relistRequested_ = false;
     gUSBPnPDetected = 1;
-    App_USBEvent_Handler();
+    handleDeviceChange();
   } while (relistRequested_);
 }
 

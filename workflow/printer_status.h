@@ -16,6 +16,7 @@ enum PrinterStatus : std::int32_t {
   kStoringAndUpdating = 5,
   kUpdateCompleted = 6,
   kFailed = 7,
+  kStopped = 8,  // left out of the run because a stop was asked for before its turn
 };
 
 namespace keys {

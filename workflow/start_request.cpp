@@ -12,7 +12,7 @@
 
 namespace nobrix::workflow {
 
-void UpdateWorkflow::App_StartButton_Handler() {
+void UpdateWorkflow::startUpdate() {
   // A run is once per program start; START is out of reach after it, and stays refused here.
   if (runInProgress_ || runFinished_) {
     return;
@@ -39,12 +39,12 @@ void UpdateWorkflow::App_StartButton_Handler() {
   view.pump();
 
   if (!somethingToUpdate) {
-    services_.messages.App_ShowUIMessage_Handler(
+    services_.messages.showMessage(
         ports::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0,
         0);
   } else if (!imageReady) {
     // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
-    services_.messages.App_ShowUIMessage_Handler(ports::kPlainMessage, imageProblem, 0, 0);
+    services_.messages.showMessage(ports::kPlainMessage, imageProblem, 0, 0);
   } else {
     performRun(entries, tickedEntries, ticked);
   }
@@ -66,11 +66,11 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
     // An error leaves the try block, and so lets the system sleep, before its text is shown.
     auto awake = keepSystemAwake();
     prepareRun(entries, tickedEntries);
-    App_SetPrintersInFlashMode();
+    switchPrintersToFlashMode();
     services_.device.platform().sleep(kFlashListingPauseMs);
-    App_EnumerateSupportedPrintersInFlashMode();
-    const std::int32_t sent = App_FlashFirmware();
-    const std::int32_t updated = App_WaitForFlashUpdate();
+    listFlashPrinters();
+    const std::int32_t sent = sendFirmwareToPrinters();
+    const std::int32_t updated = waitForPrintersToUpdate();
     awake.reset();
     // Recorded before the dialog, which may stay open for hours.
     const bool stopped = std::find(stoppedBeforeTurn_.begin(), stoppedBeforeTurn_.end(), true) !=
@@ -144,9 +144,9 @@ std::unique_ptr<ports::SleepInhibitor::Hold> UpdateWorkflow::keepSystemAwake() {
 
 void UpdateWorkflow::showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated) {
   const bool allUpdated = sent == ticked && updated == sent;
-  services_.messages.App_ShowUIMessage_Handler(
-      ports::kResultMessage, text(allUpdated ? keys::kAllUpdated : keys::kSomeUpdated), ticked,
-      updated);
+  services_.messages.showMessage(ports::kResultMessage,
+                                 text(allUpdated ? keys::kAllUpdated : keys::kSomeUpdated), ticked,
+                                 updated);
 }
 
 }  // namespace nobrix::workflow

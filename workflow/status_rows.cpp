@@ -66,7 +66,7 @@ bool UpdateWorkflow::stopsBefore(int slot, int row) {
   if (slot >= 0 && slot < device::MaxPrinterDevices) {
     stoppedBeforeTurn_[static_cast<std::size_t>(slot)] = true;
   }
-  setPrinterStatus(slot, row, kFailed, keys::kStatusStopped);
+  setPrinterStatus(slot, row, kStopped, keys::kStatusStopped);
   return true;
 }
 

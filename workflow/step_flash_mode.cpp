@@ -6,7 +6,7 @@
 
 namespace nobrix::workflow {
 
-void UpdateWorkflow::App_SetPrintersInFlashMode() {
+void UpdateWorkflow::switchPrintersToFlashMode() {
   UpdateView& view = services_.view;
   device::PrinterDeviceLayer& device = services_.device;
   const auto& idle = gVUZPrinterInfo.idlePrinters;
@@ -25,7 +25,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
 
     device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, idle.devicePath[slot]);
     gFlashModeStatus = 0;
-    services_.workers.runAndPump([this] { App_BGWorker_SetPrinterInFlashMode(); });
+    services_.workers.runAndPump([this] { flashModeWorker(); });
 
     // The printer has switched when its idle-mode interface is gone, whatever the worker saw.
     if (device.Lib_IsConnectionValid() != 0) {
@@ -38,7 +38,7 @@ void UpdateWorkflow::App_SetPrintersInFlashMode() {
   }
 }
 
-void UpdateWorkflow::App_BGWorker_SetPrinterInFlashMode() {
+void UpdateWorkflow::flashModeWorker() {
   device::PrinterDeviceLayer& device = services_.device;
   if (device.Lib_SendFlashCommand() == 0) {
     return;

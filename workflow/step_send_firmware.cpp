@@ -6,7 +6,7 @@
 
 namespace nobrix::workflow {
 
-std::int32_t UpdateWorkflow::App_FlashFirmware() {
+std::int32_t UpdateWorkflow::sendFirmwareToPrinters() {
   return forEachProgressRow(2, kAfterSendPauseMs, [this](int row, int slot, int entry) {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
     if (status == kInFlashMode && stopsBefore(slot, row)) {
@@ -17,7 +17,7 @@ std::int32_t UpdateWorkflow::App_FlashFirmware() {
       services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,
                                                 gVUZPrinterInfo.flashPrinters.devicePath[entry]);
       gFhxSendStatus = 0;
-      runPrinterWorker([this, entry] { App_BGWorker_SendFlashFile(entry); });
+      runPrinterWorker([this, entry] { sendFirmwareWorker(entry); });
       journalBytesAccepted(row);
       if (gFhxSendStatus == 1) {
         setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
@@ -51,13 +51,13 @@ void UpdateWorkflow::journalBytesAccepted(int row) {
   }
 }
 
-void UpdateWorkflow::App_BGWorker_SendFlashFile(std::int32_t flashEntry) {
+void UpdateWorkflow::sendFirmwareWorker(std::int32_t flashEntry) {
   if (flashEntry < 0 || flashEntry >= device::MaxPrinterDevices) {
     gFhxSendStatus = 0;
     return;
   }
-  const std::int32_t copied = services_.firmware.App_CopyFirmwareRCDATAResourceToPrinter(
-      gVUZPrinterInfo.flashPrinters.devicePath[flashEntry]);
+  const std::int32_t copied =
+      services_.firmware.sendImage(gVUZPrinterInfo.flashPrinters.devicePath[flashEntry]);
   gFhxSendStatus = copied != 0 ? 1 : 0;
 }
 

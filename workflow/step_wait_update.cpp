@@ -6,13 +6,13 @@
 
 namespace nobrix::workflow {
 
-std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
+std::int32_t UpdateWorkflow::waitForPrintersToUpdate() {
   return forEachProgressRow(3, 0, [this](int row, int slot, int entry) {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
     if (status == kStoringAndUpdating && entry >= 0) {
       services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,
                                                 gVUZPrinterInfo.flashPrinters.devicePath[entry]);
-      runPrinterWorker([this] { App_BGWorker_WaitForFlashUpdateDone(); });
+      runPrinterWorker([this] { updateWaitWorker(); });
       if (gFlashUpdateStatus != 0) {
         setPrinterStatus(slot, row, kUpdateCompleted, keys::kStatusUpdateCompleted);
         return true;
@@ -29,7 +29,7 @@ std::int32_t UpdateWorkflow::App_WaitForFlashUpdate() {
 
 // A printer that finished while the others were receiving firmware is gone already and
 // completes without a single poll.
-void UpdateWorkflow::App_BGWorker_WaitForFlashUpdateDone() {
+void UpdateWorkflow::updateWaitWorker() {
   device::PrinterDeviceLayer& device = services_.device;
   gFlashUpdateStatus = 0;
   const std::uint32_t startTick = device.platform().tickCount();

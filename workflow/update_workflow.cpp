@@ -13,8 +13,7 @@ std::u16string UpdateWorkflow::text(std::string_view key) const {
 }
 
 void UpdateWorkflow::showError(const std::exception& error) {
-  services_.messages.App_ShowUIMessage_Handler(ports::kPlainMessage,
-                                               platform::fromUtf8(error.what()), 0, 0);
+  services_.messages.showMessage(ports::kPlainMessage, platform::fromUtf8(error.what()), 0, 0);
 }
 
 }  // namespace nobrix::workflow

@@ -52,10 +52,10 @@ class UpdateWorkflow {
   void setRunJournal(ports::RunJournal& journal) { journal_ = &journal; }
 
   // Discovery and hot-plug.
-  void App_EnumerateSupportedPrintersInIdleMode();
-  void App_EnumerateSupportedPrintersInFlashMode();
-  void App_ClearPrinterInfo(std::u16string_view table);  // "IDLE" or anything else (flash)
-  void App_USBEvent_Handler();
+  void listIdlePrinters();
+  void listFlashPrinters();
+  void clearPrinterTable(std::u16string_view table);  // "IDLE" or anything else (flash)
+  void handleDeviceChange();
   // A change of the set of device nodes. One that arrives while a listing runs (the listing
   // pumps) is not lost: the listing runs once more when it ends, however many came meanwhile.
   void onDeviceNodesChanged();
@@ -63,15 +63,15 @@ class UpdateWorkflow {
   void refreshPrinterDiagnosis();
 
   // The update run.
-  void App_StartButton_Handler();
-  void App_SetPrintersInFlashMode();
-  std::int32_t App_FlashFirmware();
-  std::int32_t App_WaitForFlashUpdate();
+  void startUpdate();
+  void switchPrintersToFlashMode();
+  std::int32_t sendFirmwareToPrinters();
+  std::int32_t waitForPrintersToUpdate();
 
   // Worker bodies (run on a background thread by the WorkerRunner).
-  void App_BGWorker_SetPrinterInFlashMode();
-  void App_BGWorker_SendFlashFile(std::int32_t flashEntry);
-  void App_BGWorker_WaitForFlashUpdateDone();
+  void flashModeWorker();
+  void sendFirmwareWorker(std::int32_t flashEntry);
+  void updateWaitWorker();
 
   // True from START (with something to update) until the run has ended; the window refuses
   // to be closed from outside meanwhile.

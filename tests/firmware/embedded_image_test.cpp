@@ -88,7 +88,7 @@ TEST(EmbeddedImage, ACompleteSendDeliversItInFullPiecesAndOneRemainder) {
   script.imageSize = image.size;
   const auto printer = testing::plugInFlashMode(bus, script);
 
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str()), 1);
+  EXPECT_EQ(transfer.sendImage(bus.flashPath(printer).c_str()), 1);
   const auto received = bus.image(printer);
   const std::size_t piece = FirmwareTransfer::kPieceBytes;
   std::vector<std::size_t> expectedWrites(image.size / piece, piece);

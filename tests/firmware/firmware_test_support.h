@@ -45,8 +45,8 @@ class RecordingMessages final : public ports::MessageSink {
   std::vector<ShownMessage> shown;
   std::function<void()> whileShown;  // runs as if the user were looking at the dialog
 
-  void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
-                                 std::int32_t updated) override {
+  void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                   std::int32_t updated) override {
     shown.push_back({type, std::u16string{message}, total, updated});
     if (whileShown) {
       whileShown();

@@ -45,7 +45,7 @@ class FirmwareTransferTest : public ::testing::Test {
   }
 
   std::int32_t send(platform::sim::PrinterId printer) {
-    return transfer.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str());
+    return transfer.sendImage(bus.flashPath(printer).c_str());
   }
   std::uint64_t expectedChecksum() const {
     return imageChecksum(resources.bytes.data(), resources.bytes.size());
@@ -97,7 +97,7 @@ TEST_F(FirmwareTransferTest, WritesEveryPieceStraightFromTheLockedImage) {
   FirmwareTransfer direct{recorder, resources, texts, messages};
   const auto printer =
       plugInFlashMode(bus, script([](PrinterScript& s) { s.maxBytesPerWrite = 50'000; }));
-  ASSERT_EQ(direct.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str()), 1);
+  ASSERT_EQ(direct.sendImage(bus.flashPath(printer).c_str()), 1);
 
   const std::uint8_t* image = resources.bytes.data();
   std::vector<const std::uint8_t*> expected;
@@ -138,7 +138,7 @@ TEST_F(FirmwareTransferTest, ProgressCountsWhatTheDeviceTookWhileTheSendRuns) {
     printerScript.unplugAfterImageBytes = c.unplugAfter;
     const auto printer = plugInFlashMode(bus, printerScript);
     EXPECT_FALSE(reader.progress->sending.load());
-    observed.App_CopyFirmwareRCDATAResourceToPrinter(bus.flashPath(printer).c_str());
+    observed.sendImage(bus.flashPath(printer).c_str());
 
     EXPECT_TRUE(reader.sendingThroughout);
     EXPECT_FALSE(reader.progress->sending.load());
@@ -164,8 +164,8 @@ TEST_F(FirmwareTransferTest, AnUnopenablePathFailsSilentlyAndSendsNothing) {
   const auto blocker = bus.open(bus.flashPath(printer), platform::OpenMode::SharedReadWrite);
   EXPECT_EQ(send(printer), 0) << "the image needs the printer to itself";
   bus.close(blocker);
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(u"\\\\?\\usb#gone"), 0);
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(nullptr), 0);
+  EXPECT_EQ(transfer.sendImage(u"\\\\?\\usb#gone"), 0);
+  EXPECT_EQ(transfer.sendImage(nullptr), 0);
   EXPECT_EQ(bus.image(printer).bytes, 0U);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(resources.frees, resources.loads);
@@ -194,7 +194,7 @@ TEST_F(FirmwareTransferTest, ResourceFaultsAreToldOnceEachTimeAndNeverOpenThePri
     FirmwareTransfer broken{bus, faulty, texts, messages};
     for (int attempt = 0; attempt < 2; ++attempt) {
       messages.shown.clear();
-      EXPECT_EQ(broken.App_CopyFirmwareRCDATAResourceToPrinter(bus.normalPath(printer).c_str()), 0);
+      EXPECT_EQ(broken.sendImage(bus.normalPath(printer).c_str()), 0);
       EXPECT_EQ(shownTexts(), fault.shown);
     }
     EXPECT_EQ(faulty.frees, faulty.loads);
@@ -252,14 +252,14 @@ TEST_F(FirmwareTransferTest, ExceptionsAreShownByTheirTextAndNeverEscape) {
   const auto printer =
       bus.plug(script([](PrinterScript& s) { s.openThrows = "Access is denied."; }));
   const std::u16string path = bus.normalPath(printer);
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  EXPECT_EQ(transfer.sendImage(path.c_str()), 0);
   EXPECT_EQ(shownTexts(), std::vector<std::u16string>{u"Access is denied."});
 
   messages.whileShown = [] { throw std::runtime_error("dialog failed"); };
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  EXPECT_EQ(transfer.sendImage(path.c_str()), 0);
   texts.throwText = "no language table";
   resources.resourceMissing = true;
-  EXPECT_EQ(transfer.App_CopyFirmwareRCDATAResourceToPrinter(path.c_str()), 0);
+  EXPECT_EQ(transfer.sendImage(path.c_str()), 0);
   EXPECT_EQ(messages.shown.back().text, u"no language table");
 }
 
@@ -296,7 +296,7 @@ TEST_F(FirmwareTransferTest, ADeviceThatTakesNothingOrFailsWordlesslyIsAFailure)
     device.reply = reply;
     messages.shown.clear();
     FirmwareTransfer stalled{device, resources, texts, messages};
-    EXPECT_EQ(stalled.App_CopyFirmwareRCDATAResourceToPrinter(u"printer"), 0);
+    EXPECT_EQ(stalled.sendImage(u"printer"), 0);
     EXPECT_EQ(device.writes, 1);
     EXPECT_EQ(shownTexts(),
               std::vector<std::u16string>{u"Error: The printer did not accept the firmware data!"});

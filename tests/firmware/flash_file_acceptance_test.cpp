@@ -34,7 +34,7 @@ class FlashFileAcceptance : public ::testing::Test {
 };
 
 TEST_F(FlashFileAcceptance, TheBuildConstantsAreAcceptedSilently) {
-  EXPECT_EQ(App_IsCorrectFlashFile(buildId, errorBox, texts, messages), 1);
+  EXPECT_EQ(acceptBuiltInFirmware(buildId, errorBox, texts, messages), 1);
   EXPECT_EQ(buildId, u"2307A");
   EXPECT_TRUE(messages.shown.empty());
 }

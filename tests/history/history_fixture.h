@@ -12,9 +12,9 @@
 
 #include "history/history_reader.h"
 #include "history/sqlite_run_journal.h"
+#include "l10n/language_state.h"
 #include "ports/run_journal.h"
 #include "tests/support/workflow_rig.h"
-#include "ui/l10n/language_state.h"
 
 namespace nobrix::testing {
 
@@ -61,7 +61,7 @@ class HistoryTest : public ::testing::Test {
   bool runWentAsWithoutHistory() const;
 
   QTemporaryDir folder;
-  ui::LanguageState texts{ui::kEnglish};
+  l10n::LanguageState texts{l10n::kEnglish};
   std::unique_ptr<WorkflowRig> rig;
   int notRecorded = 0;
 

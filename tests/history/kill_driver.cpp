@@ -10,7 +10,7 @@
 
 int main() {
   using namespace nobrix;
-  ui::LanguageState texts{ui::kEnglish};
+  l10n::LanguageState texts{l10n::kEnglish};
   nobrix::testing::WorkflowRig rig(texts);
   for (const char* serial : {"SIM0001", "SIM0002", "SIM0003"}) {
     rig.plug(serial);

@@ -7,8 +7,8 @@
 
 namespace nobrix::kernel {
 
-void ConsoleMessages::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
-                                                std::int32_t total, std::int32_t updated) {
+void ConsoleMessages::showMessage(std::int32_t type, std::u16string_view message,
+                                  std::int32_t total, std::int32_t updated) {
   if (type != ports::kResultMessage) {
     printRecord("MESSAGE", {std::to_string(type), oneLine(message)});
     return;

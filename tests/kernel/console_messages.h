@@ -13,8 +13,8 @@ class ConsoleMessages final : public ports::MessageSink {
   explicit ConsoleMessages(const ports::TextSource& texts) : texts_(texts) {}
 
   // MESSAGE <type> <text>, or for a run's result: RESULT <[updated/total]  result text> <text>.
-  void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
-                                 std::int32_t updated) override;
+  void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                   std::int32_t updated) override;
 
  private:
   const ports::TextSource& texts_;

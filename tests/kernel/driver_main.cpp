@@ -52,7 +52,7 @@ void runUpdate(DriverRig& driver, const DriverOptions& options) {
       printRecord("NOTLISTED", {serial});
     }
   }
-  driver.rig.workflow.App_StartButton_Handler();
+  driver.rig.workflow.startUpdate();
   driver.printFinalRows();
 }
 

@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "firmware/resource_module.h"
+#include "l10n/language_state.h"
 #include "platform/linux/udev_hotplug_monitor.h"
 #include "platform/platform.h"
 #include "ports/error_box.h"
 #include "tests/kernel/console_messages.h"
 #include "tests/kernel/console_view.h"
-#include "ui/l10n/language_state.h"
 #include "workflow/headless/headless_rig.h"
 
 namespace nobrix::kernel {
@@ -34,7 +34,7 @@ class DriverRig {
   void printFinalRows() const;
 
   std::unique_ptr<platform::Platform> platform;
-  ui::LanguageState language{ui::kEnglish};
+  l10n::LanguageState language{l10n::kEnglish};
   ConsoleErrorBox errorBox;
   ConsoleMessages messages;
   workflow::headless::HeadlessRig rig;

@@ -3,8 +3,8 @@
 
 namespace nobrix::testing {
 
-void RecordingMessages::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
-                                                  std::int32_t total, std::int32_t updated) {
+void RecordingMessages::showMessage(std::int32_t type, std::u16string_view message,
+                                    std::int32_t total, std::int32_t updated) {
   const RecordedMessage recorded{type, std::u16string(message), total, updated};
   {
     std::lock_guard lock(mutex_);

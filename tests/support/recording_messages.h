@@ -22,8 +22,8 @@ struct RecordedMessage {
 
 class RecordingMessages final : public ports::MessageSink {
  public:
-  void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
-                                 std::int32_t updated) override;
+  void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                   std::int32_t updated) override;
 
   std::vector<RecordedMessage> messages() const;
   std::vector<RecordedMessage> messagesOfType(std::int32_t type) const;

@@ -60,14 +60,14 @@ platform::sim::PrinterId WorkflowRig::plug(platform::sim::PrinterScript script) 
 
 void WorkflowRig::listPrinters() {
   pendingNotices_ = 0;
-  workflow.App_USBEvent_Handler();
+  workflow.handleDeviceChange();
 }
 
 void WorkflowRig::startWith(std::initializer_list<int> tickedEntries) {
   for (const int entry : tickedEntries) {
     view.tick(entry);
   }
-  workflow.App_StartButton_Handler();
+  workflow.startUpdate();
 }
 
 // One notice per change, each handed to the window's device-change handler in turn: notices

@@ -12,10 +12,10 @@
 #include <thread>
 
 #include "tests/ui_app/window_rig.h"
-#include "ui/app/device_change_relay.h"
-#include "ui/app/qt_pump.h"
+#include "ui/adapters/device_change_relay.h"
+#include "ui/adapters/qt_pump.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 class Adapters : public ::testing::Test {
@@ -125,4 +125,4 @@ TEST_F(Adapters, WindowPumpedRunnerWaitsForTheWorkerEvenWhenTheApplicationIsAske
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -9,7 +9,7 @@
 
 #include "tests/ui_app/window_rig.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 // A mouse held over `target` and moved on the screen. It sends what the system would: events
@@ -98,4 +98,4 @@ TEST_F(Form1Drag, NoOtherPartOfTheWindowDrags) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

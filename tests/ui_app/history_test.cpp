@@ -9,7 +9,7 @@
 #include "history/history_reader.h"
 #include "tests/ui_app/window_rig.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 // The window's history: the run is kept in the file; a file that cannot be written costs the
@@ -51,4 +51,4 @@ TEST(Form1History, TheRunIsKeptInTheHistoryOrTheNoticeSaysThatItIsNot) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

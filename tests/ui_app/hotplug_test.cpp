@@ -7,7 +7,7 @@
 
 #include "tests/ui_app/window_rig.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 QListWidget* checklist(WindowRig& rig) {
@@ -91,4 +91,4 @@ TEST(Form1HotPlug, ANoticeArrivingWhileAListingRunsListsOnceMoreAfterIt) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

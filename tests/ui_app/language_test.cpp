@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <map>
 
+#include "l10n/languages.h"
 #include "tests/ui_app/window_rig.h"
-#include "ui/l10n/languages.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 // Control and the key whose text it shows.
@@ -73,4 +73,4 @@ TEST(Form1Language, FourClicksReturnToTheStartingLanguageAndTexts) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -11,10 +11,10 @@
 #include <QWindow>
 #include <cmath>
 
+#include "l10n/languages.h"
 #include "tests/ui_app/window_rig.h"
-#include "ui/l10n/languages.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 // Contrast ratio of two colours as accessibility guidelines define it (1 to 21).
@@ -185,4 +185,4 @@ TEST_F(Form1Look, TheWindowHasOneSizeThatNeitherTheWindowManagerNorALanguageChan
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -14,7 +14,7 @@
 #include "ui/dialog/ui_message.h"
 #include "ui/resources/activity_animator.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 class Form1Run : public ::testing::Test {
@@ -216,4 +216,4 @@ TEST(Form1Closing, CloseStaysDisabledThroughARunThatFollowsARefusedStart) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -9,11 +9,11 @@
 #include <QRegularExpression>
 #include <ostream>
 
+#include "platform/sim/scenarios.h"
 #include "tests/ui_app/window_rig.h"
-#include "ui/app/autopilot.h"
-#include "ui/app/sim_scenarios.h"
+#include "ui/programs/autopilot.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 struct ScenarioCase {
@@ -32,7 +32,7 @@ class ScenarioFlight : public ::testing::TestWithParam<ScenarioCase> {};
 TEST_P(ScenarioFlight, EndsWithTheResultOfItsFailure) {
   const ScenarioCase& flight = GetParam();
   WindowRig rig;
-  const auto scenario = findScenario(QString::fromLatin1(flight.name));
+  const auto scenario = findScenario(flight.name);
   ASSERT_TRUE(scenario.has_value());
   scenario->setUp(rig.bus, ScenarioSettings{WindowRig::kImageBytes, 5000});
   rig.loadAndShow();
@@ -90,14 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
-  EXPECT_FALSE(findScenario(QStringLiteral("no-such-scenario")).has_value());
+  EXPECT_FALSE(findScenario("no-such-scenario").has_value());
   EXPECT_EQ(scenarioList().size(), 7);
-  EXPECT_TRUE(scenarioList().front().startsWith(kDefaultScenario + QStringLiteral("  ")));
+  EXPECT_TRUE(scenarioList().front().starts_with(std::string(kDefaultScenario) + "  "));
 }
 
 TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {
   WindowRig rig;
-  findScenario(QStringLiteral("unusable"))->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
+  findScenario("unusable")->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
   rig.loadAndShow();
   const auto* diagnosis = rig.control<QLabel>("PrinterDiagnosisLabel");
   ASSERT_NE(diagnosis, nullptr);
@@ -111,7 +111,7 @@ TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {
 
 TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImage) {
   WindowRig rig;
-  findScenario(QStringLiteral("reordered"))->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
+  findScenario("reordered")->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
   rig.loadAndShow();
   QBuffer output;
   output.open(QIODevice::WriteOnly);
@@ -134,4 +134,4 @@ TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImag
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <stdexcept>
 
+#include "l10n/languages.h"
 #include "tests/ui_app/window_rig.h"
-#include "ui/l10n/languages.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 const QString kTitle = QStringLiteral("SALVENOR LRX5303 VUZ");
@@ -94,7 +94,7 @@ TEST(Form1StartUp, ChecksTheFirmwareAfterTextsAndTheFirstListing) {
 TEST(Form1StartUp, ARefusedFirmwareEndsTheProgramWithoutShowingTheWindow) {
   WindowRig* rigPointer = nullptr;
   WindowRig rig([&](std::u16string&) {
-    rigPointer->app.messages().App_ShowUIMessage_Handler(kPlainMessage, u"refused", 0, 0);
+    rigPointer->app.messages().showMessage(kPlainMessage, u"refused", 0, 0);
     return 0;
   });
   rigPointer = &rig;
@@ -131,4 +131,4 @@ TEST(Form1StartUp, AnErrorWhileLoadingIsShownAndTheWindowStays) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

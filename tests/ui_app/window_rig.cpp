@@ -9,7 +9,7 @@
 
 #include "ui/dialog/ui_message.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 
 void ensureApplication() {
   if (QApplication::instance() != nullptr) {
@@ -122,4 +122,4 @@ std::vector<QString> WindowRig::statusRows() {
   return rows;
 }
 
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -13,10 +13,17 @@
 #include "platform/sim/sim_bus.h"
 #include "tests/support/forwarding_platform.h"
 #include "tests/support/image_resources.h"
-#include "ui/app/app_assembly.h"
-#include "ui/app/sim_bus_driver.h"
+#include "ui/programs/app_assembly.h"
+#include "ui/programs/sim_bus_driver.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
+
+// The window tests reach the window, its adapters and the programs' parts by their plain names.
+using namespace nobrix::ui::window;
+using namespace nobrix::ui::adapters;
+using namespace nobrix::ui::programs;
+using namespace nobrix::l10n;
+using namespace nobrix::platform::sim;
 
 // One QApplication for the whole test program, on the offscreen platform.
 void ensureApplication();
@@ -81,4 +88,4 @@ class WindowRig {
   std::function<void(UI_Message&)> whileDialogOpen;
 };
 
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -8,13 +8,15 @@
 #include <optional>
 #include <stdexcept>
 
+#include "l10n/branding.h"
+#include "l10n/language_state.h"
 #include "tests/ui_dialog/dialog_probe.h"
 #include "ui/dialog/message_presenter.h"
-#include "ui/l10n/branding.h"
-#include "ui/l10n/language_state.h"
 
 namespace nobrix::ui {
 namespace {
+
+using namespace nobrix::l10n;
 
 using testing::currentPage;
 using testing::labelText;
@@ -63,7 +65,7 @@ class MessagePresenterTest : public ::testing::Test {
 
 TEST_F(MessagePresenterTest, PlainMessageIsModalAndReturnsOnceOkIsPressed) {
   closeEachDialogWithOk();
-  presenter_.App_ShowUIMessage_Handler(kPlainMessage, u"Please select atleast one printer", 0, 0);
+  presenter_.showMessage(kPlainMessage, u"Please select atleast one printer", 0, 0);
   ASSERT_EQ(seen_.size(), 1u);
   EXPECT_TRUE(seen_[0].modal);
   EXPECT_TRUE(seen_[0].okEnabled);
@@ -157,8 +159,7 @@ TEST(MessagePresenterFallback, FailedDialogShowsTheMessageInTheSystemBox) {
   int dialogsShown = 0;
   presenter.setDialogShownHook([&](UI_Message&) { ++dialogsShown; });
   const auto seen = closeNextBox();
-  presenter.App_ShowUIMessage_Handler(kPlainMessage,
-                                      u"ERROR: Firmware file mismatch!\r\nClosing tool", 0, 0);
+  presenter.showMessage(kPlainMessage, u"ERROR: Firmware file mismatch!\r\nClosing tool", 0, 0);
   ASSERT_TRUE(seen->has_value());
   EXPECT_EQ((*seen)->title, "VUZ Tool");
   EXPECT_EQ((*seen)->text, "ERROR: Firmware file mismatch!\r\nClosing tool");

@@ -9,12 +9,14 @@
 #include <atomic>
 #include <thread>
 
+#include "l10n/language_state.h"
 #include "tests/ui_dialog/dialog_probe.h"
 #include "ui/dialog/message_presenter.h"
-#include "ui/l10n/language_state.h"
 
 namespace nobrix::ui {
 namespace {
+
+using namespace nobrix::l10n;
 
 TEST(MessagePresenterThreads, WorkerMessageOpensOnWindowThreadAndWorkerResumesAfterOk) {
   LanguageState texts(kGerman);
@@ -39,8 +41,7 @@ TEST(MessagePresenterThreads, WorkerMessageOpensOnWindowThreadAndWorkerResumesAf
   bool returnedAfterOk = false;
   std::thread worker([&] {
     ports::MessageSink& sink = presenter;
-    sink.App_ShowUIMessage_Handler(kPlainMessage, u"Error: Could not load firmware resource file!",
-                                   0, 0);
+    sink.showMessage(kPlainMessage, u"Error: Could not load firmware resource file!", 0, 0);
     returnedAfterOk = okPressed.load();
     workerReturned = true;
     QMetaObject::invokeMethod(&windowLoop, &QEventLoop::quit, Qt::QueuedConnection);

@@ -13,9 +13,9 @@
 #include <QWidget>
 
 #include "tests/ui_app/window_rig.h"
-#include "ui/app/windows_device_change_filter.h"
+#include "ui/adapters/windows_device_change_filter.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 class WindowDeviceChange : public ::testing::Test {
@@ -66,4 +66,4 @@ TEST_F(WindowDeviceChange, OtherEventsAndOtherWindowsAreNotWatched) {
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tests/ui_app/window_rig.h"
-#include "ui/app/win32_error_box.h"
+#include "ui/adapters/win32_error_box.h"
 
-namespace nobrix::ui::app::testing {
+namespace nobrix::ui::testing {
 namespace {
 
 struct ShownBox {
@@ -95,4 +95,4 @@ TEST_F(Win32ErrorBoxTest, AWorkersBoxIsShownOnTheWindowThreadAndTheWorkerWaitsFo
 }
 
 }  // namespace
-}  // namespace nobrix::ui::app::testing
+}  // namespace nobrix::ui::testing

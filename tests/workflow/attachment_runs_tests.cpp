@@ -51,10 +51,10 @@ TEST_F(AttachmentRuns, PathsThatNameOnlyTheNodeUpdateNothingAsOnTheRealDriver) {
       {device, firmware, texts, rig->messages, rig->view, rig->workers, kProductName});
   rig->plug("NODE-1");
   rig->plug("NODE-2");
-  workflow.App_EnumerateSupportedPrintersInIdleMode();
+  workflow.listIdlePrinters();
   rig->view.tick(0);
   rig->view.tick(1);
-  workflow.App_StartButton_Handler();
+  workflow.startUpdate();
 
   // The old node opens again at once (the printer is back in flash mode), so the switch reads
   // as failed, and the printer is left in flash mode.
@@ -112,7 +112,7 @@ TEST_F(AttachmentRuns, AttachedButUnusablePrintersOfTheProductAreNamedBesideTheL
             u"using it. Close that program, then unplug the printer and plug it in again.");
 
   // In another language, and gone once the printer is free and listed again.
-  texts.select(ui::kGerman);
+  texts.select(l10n::kGerman);
   rig->workflow.refreshPrinterDiagnosis();
   EXPECT_TRUE(rig->view.diagnosis[1].starts_with(u"SALVENOR LRX5303 [SN#:HELD-1] ist"));
   rig->bus.unplug(2);

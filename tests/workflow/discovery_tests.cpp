@@ -143,7 +143,7 @@ TEST_F(Discovery, FlashListingMarksTheRunsPrintersBySerialInAnyOrder) {
   plugInFlashMode("SN-B");
   plugInFlashMode("SN-A");
   plugInFlashMode("sn-a");
-  rig->workflow.App_EnumerateSupportedPrintersInFlashMode();
+  rig->workflow.listFlashPrinters();
 
   const auto& flash = info.flashPrinters;
   ASSERT_EQ(flash.deviceCount, 4);
@@ -159,11 +159,11 @@ TEST_F(Discovery, FlashListingForgetsPrintersOfAnEarlierListing) {
   rig->listPrinters();
   WorkflowProbe::printerInfo(rig->workflow).idlePrinters.selected[0] = 1;
   const auto flashPrinter = plugInFlashMode("OLD001");
-  rig->workflow.App_EnumerateSupportedPrintersInFlashMode();
+  rig->workflow.listFlashPrinters();
   ASSERT_EQ(rig->workflow.printerInfo().flashPrinters.deviceCount, 1);
 
   rig->bus.unplug(flashPrinter);
-  rig->workflow.App_EnumerateSupportedPrintersInFlashMode();
+  rig->workflow.listFlashPrinters();
   const auto& flash = rig->workflow.printerInfo().flashPrinters;
   EXPECT_EQ(flash.deviceCount, 0);
   EXPECT_EQ(flash.selected[0], 0);
@@ -177,12 +177,12 @@ TEST_F(Discovery, ClearingATableTellsIdleFromAnythingElseExactly) {
   info.flashPrinters.deviceCount = 1;
   info.flashPrinters.selected[0] = 1;
 
-  rig->workflow.App_ClearPrinterInfo(u"idle");  // not "IDLE": the flash table
+  rig->workflow.clearPrinterTable(u"idle");  // not "IDLE": the flash table
   EXPECT_EQ(info.idlePrinters.deviceCount, 1);
   EXPECT_EQ(info.flashPrinters.deviceCount, 0);
   EXPECT_EQ(info.flashPrinters.selected[0], 0);
 
-  rig->workflow.App_ClearPrinterInfo(u"IDLE");
+  rig->workflow.clearPrinterTable(u"IDLE");
   EXPECT_EQ(info.idlePrinters.deviceCount, 0);
   EXPECT_TRUE(device::slotText(info.idlePrinters.serialNumber[0]).empty());
 }

@@ -15,7 +15,7 @@ class StartRequest : public WorkflowTest {};
 
 TEST_F(StartRequest, WithAnEmptyListAsksToConnectAPrinterAndALaterStartWorks) {
   rig->listPrinters();
-  rig->workflow.App_StartButton_Handler();
+  rig->workflow.startUpdate();
 
   const auto refused = plainMessages();
   ASSERT_EQ(refused.size(), 1U);
@@ -41,7 +41,7 @@ TEST_F(StartRequest, WithNothingTickedAsksToSelectAPrinterAndALaterStartWorks) {
   rig->plug("ONE001");
   rig->plug("TWO002");
   rig->listPrinters();
-  rig->workflow.App_StartButton_Handler();
+  rig->workflow.startUpdate();
 
   ASSERT_EQ(plainMessages().size(), 1U);
   EXPECT_EQ(plainMessages()[0].text, text::kSelectPrinter);
@@ -190,7 +190,7 @@ TEST_F(StartRequest, AfterTheRunOnlyCloseIsLeftAndNothingIsListedAgain) {
   EXPECT_FALSE(rig->workflow.listingUnderWay());
 
   // A second START (unreachable in the window) starts no second run.
-  rig->workflow.App_StartButton_Handler();
+  rig->workflow.startUpdate();
   EXPECT_EQ(results().size(), 1U);
   EXPECT_EQ(rig->bus.image(2).bytes, 0U);
 }

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "l10n/language_state.h"
 #include "ports/message_sink.h"
 #include "tests/support/workflow_rig.h"
-#include "ui/l10n/language_state.h"
 
 namespace nobrix::testing {
 
@@ -66,7 +66,7 @@ class WorkflowTest : public ::testing::Test {
     return rig->view.timeOf(ViewEvent::Kind::StepLabelSet, -1, label);
   }
 
-  ui::LanguageState texts{ui::kEnglish};
+  l10n::LanguageState texts{l10n::kEnglish};
   std::unique_ptr<WorkflowRig> rig;
 };
 

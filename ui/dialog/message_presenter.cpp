@@ -7,13 +7,13 @@
 #include <QTimer>
 #include <exception>
 
-#include "ui/l10n/branding.h"
+#include "l10n/branding.h"
 
 namespace nobrix::ui {
 namespace {
 
 QString dialogCaptionText() {
-  return QString::fromStdString(dialogCaption());
+  return QString::fromStdString(l10n::dialogCaption());
 }
 
 QString fromUtf16(std::u16string_view text) {
@@ -35,8 +35,8 @@ QString fallbackText(std::int32_t type, const QString& message, std::int32_t tot
 MessagePresenter::MessagePresenter(const ports::TextSource& texts, QWidget* window, QObject* parent)
     : QObject(parent), texts_(texts), window_(window) {}
 
-void MessagePresenter::App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message,
-                                                 std::int32_t total, std::int32_t updated) {
+void MessagePresenter::showMessage(std::int32_t type, std::u16string_view message,
+                                   std::int32_t total, std::int32_t updated) {
   App_ShowUIMessage_Handler(type, fromUtf16(message), total, updated);
 }
 
@@ -133,8 +133,8 @@ void MessagePresenter::updateProgress(UI_Message& dialog, const QString& message
 
 void MessagePresenter::showFallbackBox(const QString& text) {
   QMessageBox box(QMessageBox::Critical,
-                  QString::fromLatin1(kFallbackBoxCaption.data(),
-                                      static_cast<qsizetype>(kFallbackBoxCaption.size())),
+                  QString::fromLatin1(l10n::kFallbackBoxCaption.data(),
+                                      static_cast<qsizetype>(l10n::kFallbackBoxCaption.size())),
                   text, QMessageBox::Ok, window_);
   box.exec();
 }

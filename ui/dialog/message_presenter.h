@@ -36,8 +36,8 @@ class MessagePresenter : public QObject, public ports::MessageSink {
   // Shows a plain message (type 1, counts 0) or a run's result (type 3) and returns when the
   // user has pressed OK. From another thread the dialog opens on the window thread, whose
   // event loop must be running (the window pumps while a worker is busy).
-  void App_ShowUIMessage_Handler(std::int32_t type, std::u16string_view message, std::int32_t total,
-                                 std::int32_t updated) override;
+  void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
+                   std::int32_t updated) override;
   void App_ShowUIMessage_Handler(std::int32_t type, const QString& message, std::int32_t total = 0,
                                  std::int32_t updated = 0);
 

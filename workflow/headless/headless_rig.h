@@ -49,7 +49,7 @@ class HeadlessRig {
   explicit HeadlessRig(const RigParts& parts, std::function<bool()> stopRequested = {});
 
   // The idle listing, as the window makes it at start.
-  void listPrinters() { workflow.App_USBEvent_Handler(); }
+  void listPrinters() { workflow.handleDeviceChange(); }
   std::vector<ListedPrinter> listedPrinters() const;
 
   std::vector<FinalRow> finalRows() const;

@@ -3,7 +3,7 @@
 # and the emulated printers' status files, and one PASS/FAIL line per case.
 # Record lines of the driver: TAG <tab> seconds <tab> fields... (see tests/kernel/console_view.cpp).
 
-# The English texts the run must show (ui/l10n/translations/NobrixVUZ.EN.ts).
+# The English texts the run must show (l10n/translations/NobrixVUZ.EN.ts).
 T_COMPLETED='Firmware update: completed'
 T_NOT_FOUND='Error: Printer not found!'
 T_FLASH_FAIL='ERROR: Failed to set flash mode'

@@ -1,0 +1,32 @@
+// NobrixVUZ: the firmware download utility on Linux. Arguments are ignored and the exit code is
+// always 0; printers are reached through the usblp driver and hot-plug through udev.
+#include <QApplication>
+#include <memory>
+
+#include "firmware/embedded/program_resources.h"
+#include "firmware/image_withheld.h"
+#include "history/history_location.h"
+#include "platform/linux/linux_platform.h"
+#include "ui/adapters/udev_change_watcher.h"
+#include "ui/programs/app_assembly.h"
+
+int main(int argc, char* argv[]) {
+  using namespace nobrix;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("NobrixVUZ"));
+
+  std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
+  // A build that carries only the generated stand-in must never send it to a real printer.
+  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  if (NOBRIX_IMAGE_IS_STAND_IN != 0) {
+    resources = firmware::withholdImage(std::move(resources));
+  }
+  ui::programs::AppAssembly app(*platform, *resources);
+  app.keepHistory(history::historyPath(history::PrinterBus::kReal));
+
+  // Without a udev monitor the list is still built once at start.
+  ui::adapters::UdevChangeWatcher watcher(
+      [&app] { app.window().workflow().onDeviceNodesChanged(); });
+  watcher.start();
+  return app.run();
+}
