@@ -23,6 +23,13 @@ enum class RunOutcome : std::int32_t {
   kStopped = 3,   // asked to stop (a signal); the printers not reached were skipped
 };
 
+// What happened to the run apart from its printers, recorded when it happens.
+enum class RunEvent : std::int32_t {
+  kHangUp = 1,         // the terminal went away (SIGHUP); the run went on without it
+  kOutputClosed = 2,   // the reader of standard output went away; the run went on
+  kStopRequested = 3,  // a stop was asked for; no printer was started after it
+};
+
 struct RunResult {
   RunOutcome outcome = RunOutcome::kFinished;
   std::int32_t ticked = 0;
@@ -46,6 +53,7 @@ class RunJournal {
   // The bytes the printer took during its send, whether or not the whole image got there.
   virtual void bytesAccepted(int row, std::uint64_t bytes) = 0;
   virtual void stepEnded(int row, int step) = 0;
+  virtual void runEvent(RunEvent event) { static_cast<void>(event); }
   // Before the result is shown; a run without it ended in a crash, a kill or a power cut.
   virtual void runEnded(const RunResult& result) = 0;
 };
