@@ -42,6 +42,7 @@ std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliO
 CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {
   CliContext context{platform, resources, stdout, stderr};
   context.terminal = isatty(STDOUT_FILENO) == 1;
+  context.errTerminal = isatty(STDERR_FILENO) == 1;
   winsize size{};
   if (context.terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0) {
     context.terminalWidth = size.ws_col;

@@ -24,6 +24,12 @@ void CliMessages::showMessage(std::int32_t type, std::u16string_view message, st
   show(text);
 }
 
+bool CliMessages::confirm(std::u16string_view question) {
+  show(oneLine(question));
+  show(confirmed_ ? "Answered yes: --confirm-model was given." : "Answered no.");
+  return confirmed_;
+}
+
 void CliMessages::showErrorBox(std::u16string_view caption, std::u16string_view text) {
   show(oneLine(caption) + ": " + oneLine(text));
 }

@@ -53,6 +53,8 @@ bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
       options.until = arguments[++i];
     } else if (word == "--json") {
       options.json = true;
+    } else if (word == "--confirm-model") {
+      options.confirmModel = true;
     } else if (word == "--lang" && hasValue) {
       options.language = languageOf(arguments[++i]);
       if (!options.language) {
@@ -87,6 +89,10 @@ bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
     error = "history takes at most one --serial and no --all";
     return false;
   }
+  if (options.command != "update" && options.confirmModel) {
+    error = "--confirm-model goes with update";
+    return false;
+  }
   if (options.command != "history" && (!options.since.empty() || !options.until.empty())) {
     error = "--since and --until go with history";
     return false;
@@ -107,6 +113,8 @@ Commands:
                            and the attached printers that cannot be used, with why.
   update --all             Updates every supported printer that is attached.
   update --serial S ...    Updates the printers with these serial numbers (repeat --serial).
+                           Printers that a killed or stopped run left in flash mode are listed
+                           and updated too: their first step is skipped.
   history                  The runs kept in the service history, newest first, each with its
                            printers; --serial S only the runs of that printer, --since DATE and
                            --until DATE (UTC, 2026-12-09 or 2026-12-09T14:30) a time range.
@@ -114,6 +122,9 @@ Commands:
                            reads "interrupted".
 
 Options:
+  --confirm-model          With update: printers in flash mode that no earlier run recorded
+                           (they do not report their model) are the product of this program,
+                           and are sent its firmware. Without it they are left out.
   --json                   One JSON document on standard output at the end.
   --lang en|de|es|fr       Language of the status texts (default: the product's own).
   --help                   This text.
@@ -121,7 +132,8 @@ Options:
   if (sim) {
     text +=
         R"(  --scenario NAME          Simulated printer set-up (default, ignores-flash, never-returns,
-                           reordered, unusable, unplugged, never-finishes).
+                           reordered, unusable, left-in-flash-mode, unplugged,
+                           never-finishes).
   --clock MODE             virtual (default: a run takes milliseconds), compressed (20 times
                            real time) or realtime.
 )";
@@ -133,16 +145,26 @@ would show in a dialog go to standard error.
 
 SIGINT or SIGTERM never cut off an image that is being written: the printer being written is
 finished (and waited for, with every printer that already has the image), no further printer is
-switched or sent the image, their rows read "stopped", and the exit status is 1. Later signals
-are noted and change nothing more.
+switched or sent the image, and the exit status is 5. Each printer's row says what the stop left:
+not touched, or in flash mode waiting for the firmware (run update again to finish it, or switch
+it off and on), or updated. Later signals are noted and change nothing more. A hang-up (SIGHUP)
+or a reader of standard output that goes away ends nothing: the run goes on, and the history
+notes it. Only SIGKILL ends a run at once; a printer it leaves in flash mode is listed and
+finished by the next update.
+
+Only one update runs at a time on a machine: another program's run (this one or the window,
+any user) is refused before anything is touched, naming the program, user and process that
+holds the printers (lock file /run/lock/nobrixvuz.lock, or NOBRIX_LOCK).
 
 Exit status:
   0  every printer asked for was updated (list: supported printers were found;
      history: the history was read)
-  1  some printer was not updated, or the run was stopped (history: it cannot be read)
+  1  some printer was not updated (history: it cannot be read)
   2  wrong command line
   3  no supported printer is attached (or none of the serial numbers asked for)
   4  refused before any printer was touched (for example: no firmware image in this build)
+  5  the run was stopped (SIGINT, SIGTERM)
+  6  refused: another update run holds the printers; nothing was touched
 )";
   return text;
 }

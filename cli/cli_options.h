@@ -1,6 +1,6 @@
 // The command line of NobrixVUZ-cli and NobrixVUZ-cli-sim:
 //   list   [--json] [--lang L]
-//   update (--all | --serial S ...) [--json] [--lang L]
+//   update (--all | --serial S ...) [--confirm-model] [--json] [--lang L]
 //   history [--serial S] [--since DATE] [--until DATE] [--json]
 //   --help
 // The simulated program also takes --scenario NAME and --clock virtual|compressed|realtime.
@@ -22,6 +22,7 @@ struct CliOptions {
   std::string since;  // history: UTC dates or times as given
   std::string until;
   bool json = false;
+  bool confirmModel = false;    // printers in flash mode of unknown model are this product
   std::optional<int> language;  // l10n::LanguageIndex; none: the brand rule
   std::string scenario = "default";
   std::string clock = "virtual";

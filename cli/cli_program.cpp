@@ -23,6 +23,12 @@ l10n::LanguageState startingLanguage(const CliOptions& options) {
   return options.language ? l10n::LanguageState(*options.language) : l10n::LanguageState();
 }
 
+// A printer waiting in flash mode has no printer state to report; what matters is that it waits.
+std::string flashModeState(const workflow::headless::ListedPrinter& printer) {
+  return printer.modelKnown ? "in flash mode, needs the firmware"
+                            : "in flash mode, model unknown (--confirm-model to update it)";
+}
+
 QString qText(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -41,13 +47,17 @@ CliRun::CliRun(const CliOptions& options, CliContext& context)
     : options_(options),
       context_(context),
       language_(startingLanguage(options)),
-      console_(context.out, context.err, context.terminalWidth),
-      messages_(console_, language_),
+      console_(context.out, context.err, context.terminalWidth,
+               TerminalStreams{context.terminal, context.errTerminal}),
+      messages_(console_, language_, options.confirmModel),
       stop_(console_, context.takeSignals),
       rig_({context.platform, context.resources, language_, messages_, messages_,
-            build::kProductNameWide.view()},
+            build::kProductNameWide.view(), context.sleepInhibitor},
            [this] { return stop_.requested(); }) {
   rig_.view.setObserver(this);
+  if (context.knownPrinters != nullptr) {
+    rig_.workflow.setKnownPrinters(*context.knownPrinters);
+  }
   if (options.json || options.command != "update") {
     return;
   }
@@ -59,13 +69,15 @@ CliRun::CliRun(const CliOptions& options, CliContext& context)
   }
 }
 
+CliRun::~CliRun() = default;
+
 int CliRun::list() {
   rig_.listPrinters();
   const auto printers = rig_.listedPrinters();
   QJsonArray listed;
   for (const auto& printer : printers) {
     rig_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, printer.path.c_str());
-    const int code = rig_.device.GetPrinterState();
+    const int code = printer.inFlashMode ? -1 : rig_.device.GetPrinterState();
     const std::string_view state = code >= 0 ? device::printerStateName(code) : "";
     const std::string stateText = state.empty() ? "unknown" : std::string(state);
     if (options_.json) {
@@ -73,10 +85,13 @@ int CliRun::list() {
                                 {"serial", qText(printer.serial)},
                                 {"state", QString::fromStdString(stateText)},
                                 {"stateCode", code},
-                                {"path", qText(printer.path)}});
+                                {"path", qText(printer.path)},
+                                {"mode", printer.inFlashMode ? "flash" : "normal"},
+                                {"modelKnown", printer.modelKnown}});
     } else {
       console_.line(oneLine(printer.description) + "  " + oneLine(printer.serial) + "  " +
-                    stateText + "  " + oneLine(printer.path));
+                    (printer.inFlashMode ? flashModeState(printer) : stateText) + "  " +
+                    oneLine(printer.path));
     }
   }
   QJsonArray unusable;
@@ -124,6 +139,7 @@ void CliRun::rowChanged(int row, const std::u16string& serial, const std::u16str
 
 void CliRun::pumped() {
   stop_.poll();
+  noteRunEvents();
   if (context_.onPump) {
     context_.onPump();
   }

@@ -2,6 +2,7 @@
 // and the headless workflow, with the progress shown as the context asks.
 #pragma once
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "cli/console.h"
 #include "cli/stop_state.h"
 #include "l10n/language_state.h"
+#include "ports/run_journal.h"
 #include "workflow/headless/headless_rig.h"
 
 namespace nobrix::cli {
@@ -17,12 +19,13 @@ namespace nobrix::cli {
 class CliRun final : public workflow::headless::ViewObserver {
  public:
   CliRun(const CliOptions& options, CliContext& context);
+  ~CliRun() override;
 
   int list();
   int update();
 
   // ViewObserver: passes every change on to the progress output (if any) and, at every pump,
-  // reads the stop signals and lets the context's own work run.
+  // reads the signals, notes what happened to the output and lets the context's own work run.
   void checklistChanged(const std::vector<std::u16string>& entries) override;
   void diagnosisChanged(const std::vector<std::u16string>& lines) override;
   void stepLabelChanged(const std::u16string& label) override;
@@ -30,6 +33,20 @@ class CliRun final : public workflow::headless::ViewObserver {
   void pumped() override;
 
  private:
+  // What the update command found before START: serial numbers asked for but not listed, and
+  // printers left out because their model in flash mode is unknown and not confirmed.
+  struct Asked {
+    QJsonArray notListed;
+    QJsonArray leftOut;
+  };
+  Asked tickAskedPrinters();
+  bool mayBeTicked(const workflow::headless::ListedPrinter& printer, QJsonArray& leftOut);
+  int reportNoPrinter(QJsonObject report);
+  void keepHistory();
+  void noteRunEvents();
+  int reportRun(QJsonObject report, const Asked& asked);
+  void sayHowTheStopLeftThem(const std::vector<workflow::headless::FinalRow>& rows);
+
   void printJson(const QJsonObject& document);
   std::u16string text(std::string_view key) const { return language_.text(key); }
 
@@ -41,6 +58,9 @@ class CliRun final : public workflow::headless::ViewObserver {
   StopState stop_;
   workflow::headless::HeadlessRig rig_;
   std::unique_ptr<workflow::headless::ViewObserver> output_;
+  std::unique_ptr<ports::RunJournal> journal_;
+  bool hangUpNoted_ = false;
+  bool closedOutputNoted_ = false;
 };
 
 }  // namespace nobrix::cli

@@ -9,6 +9,8 @@
 #include "firmware/image_withheld.h"
 #include "history/history_location.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/lock/file_update_lock.h"
+#include "power/system_sleep_inhibitor.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
@@ -31,5 +33,10 @@ int main(int argc, char* argv[]) {
   context.takeSignals = [&stopSignals] { return stopSignals.take(); };
   context.historyFile = history::historyPath(history::PrinterBus::kReal);
   context.program = QStringLiteral("NobrixVUZ-cli");
+  const std::unique_ptr<ports::SleepInhibitor> sleepInhibitor = power::makeSystemSleepInhibitor();
+  context.sleepInhibitor = sleepInhibitor.get();
+  platform::FileUpdateLock lock(platform::defaultUpdateLockPath(),
+                                platform::thisProcess("NobrixVUZ-cli"));
+  context.updateLock = &lock;
   return cli::runCli(options, context);
 }

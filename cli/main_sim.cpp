@@ -11,6 +11,8 @@
 #include "cli/stop_signals.h"
 #include "firmware/embedded/program_resources.h"
 #include "history/history_location.h"
+#include "platform/lock/file_update_lock.h"
+#include "power/system_sleep_inhibitor.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
@@ -33,5 +35,14 @@ int main(int argc, char* argv[]) {
   context.takeSignals = [&stopSignals] { return stopSignals.take(); };
   context.historyFile = history::historyPath(history::PrinterBus::kSimulated);
   context.program = QStringLiteral("NobrixVUZ-cli-sim");
+  // A demonstration keeps the machine awake as a real run does.
+  const std::unique_ptr<ports::SleepInhibitor> sleepInhibitor = power::makeSystemSleepInhibitor();
+  context.sleepInhibitor = sleepInhibitor.get();
+  std::unique_ptr<platform::FileUpdateLock> lock;
+  if (const std::string path = platform::simulatedUpdateLockPath(); !path.empty()) {
+    lock = std::make_unique<platform::FileUpdateLock>(path,
+                                                      platform::thisProcess("NobrixVUZ-cli-sim"));
+    context.updateLock = lock.get();
+  }
   return cli::runCli(options, context);
 }

@@ -13,6 +13,7 @@ sigset_t stopSet() {
   sigemptyset(&set);
   sigaddset(&set, SIGINT);
   sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGHUP);
   return set;
 }
 
@@ -22,6 +23,9 @@ StopSignals::StopSignals() {
   const sigset_t set = stopSet();
   pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
   descriptor_ = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGPIPE, &ignore, &previousPipe_);
 }
 
 // What is still pending is taken first: unblocking would otherwise end the program with it.
@@ -31,15 +35,16 @@ StopSignals::~StopSignals() {
     close(descriptor_);
   }
   pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+  sigaction(SIGPIPE, &previousPipe_, nullptr);
 }
 
-int StopSignals::take() {
-  int count = 0;
+ArrivedSignals StopSignals::take() {
+  ArrivedSignals arrived;
   signalfd_siginfo info{};
   while (descriptor_ >= 0 && read(descriptor_, &info, sizeof info) == sizeof info) {
-    ++count;
+    ++(info.ssi_signo == SIGHUP ? arrived.hangUps : arrived.stops);
   }
-  return count;
+  return arrived;
 }
 
 }  // namespace nobrix::cli

@@ -162,8 +162,36 @@
         <translation>Fehler: Drucker im Flash-Modus, aber seine Seriennummer wurde nicht erkannt!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Angehalten: nicht aktualisiert</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Angehalten: nicht berührt, nicht aktualisiert</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Firmware senden</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Eine andere Aktualisierung läuft bereits (%1, Benutzer %2, Prozess %3). Kein Drucker wurde berührt: Starten Sie erneut, wenn sie beendet ist.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Diese Drucker sind im Flash-Modus und melden ihr Modell nicht: %1.&#13;&#10;Senden Sie ihnen die Firmware des %2 nur, wenn jeder von ihnen ein %2 ist: Ein Drucker eines anderen Modells startet danach womöglich nicht mehr.&#13;&#10;Firmware senden?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>im Flash-Modus, Modell unbekannt</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>im Flash-Modus: braucht die Firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Im Flash-Modus angehalten: wartet auf die Firmware. Mit diesem Programm fertigstellen oder den Drucker aus- und wieder einschalten.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>

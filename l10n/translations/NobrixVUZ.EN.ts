@@ -162,8 +162,36 @@
         <translation>Error: Printer in flash mode, but its serial number was not recognised!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Stopped: not updated</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Stopped: not touched, not updated</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Send the firmware</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>in flash mode, model unknown</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>in flash mode: needs the firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>

@@ -162,8 +162,36 @@
         <translation>Error: ¡Impresora en modo flash, pero no se reconoció su número de serie!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Detenido: no actualizada</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Detenido: sin tocar, no actualizada</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Enviar el firmware</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Ya hay otra actualización en curso (%1, usuario %2, proceso %3). No se ha tocado ninguna impresora: vuelva a empezar cuando haya terminado.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Estas impresoras están en modo flash y no indican su modelo: %1.&#13;&#10;Envíeles el firmware de la %2 solo si cada una de ellas es una %2: una impresora de otro modelo podría no volver a arrancar.&#13;&#10;¿Enviar el firmware?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>en modo flash, modelo desconocido</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>en modo flash: necesita el firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Detenida en modo flash: espera el firmware. Termínela con este programa o apague y encienda la impresora.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>

@@ -162,8 +162,36 @@
         <translation>Erreur&#160;: Imprimante en mode flash, mais son numéro de série n'a pas été reconnu&#160;!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Arrêté&#160;: non mise à jour</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Arrêtée : non touchée, non mise à jour</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Envoyer le micrologiciel</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Une autre mise à jour est en cours (%1, utilisateur %2, processus %3). Aucune imprimante n’a été touchée : recommencez quand elle sera terminée.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Ces imprimantes sont en mode flash et n’indiquent pas leur modèle : %1.&#13;&#10;Envoyez-leur le micrologiciel de la %2 seulement si chacune d’elles est une %2 : une imprimante d’un autre modèle pourrait ne plus démarrer.&#13;&#10;Envoyer le micrologiciel ?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>en mode flash, modèle inconnu</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>en mode flash : a besoin du micrologiciel</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Arrêtée en mode flash : attend le micrologiciel. Terminez-la avec ce programme, ou éteignez et rallumez l’imprimante.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
         <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>

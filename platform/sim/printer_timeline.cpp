@@ -85,7 +85,12 @@ PrinterId plugPrinter(State& state, PrinterScript script) {
   SimPrinter& printer = state.printers.back();
   printer.script = std::move(script);
   printer.image.checksum = imageChecksum(nullptr, 0);
-  printer.normalInterface = state.addInterface(id, false);
+  if (printer.script.startsInFlashMode) {
+    printer.phase = PrinterPhase::FlashMode;
+    printer.flashInterface = state.addInterface(id, true);
+  } else {
+    printer.normalInterface = state.addInterface(id, false);
+  }
   return id;
 }
 

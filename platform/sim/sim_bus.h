@@ -47,6 +47,9 @@ struct PrinterScript {
   std::string flashManufacturer = "NOBRIX";
   std::string flashModel = "reflash";
   std::optional<std::string> flashSerial;  // replaces the serial in the flash-mode ID when set
+  // Plugged already in flash mode, waiting for its image (a run that was killed or stopped left
+  // it there, and it has been power-cycled into its loader since, or not).
+  bool startsInFlashMode = false;
 
   // Flash mode: image reception.
   std::uint64_t imageSize = 76'926'097;  // bytes after which the image is complete

@@ -1,6 +1,7 @@
 #include "tests/cli/cli_harness.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QJsonDocument>
 #include <cstdio>
@@ -39,6 +40,17 @@ class MemoryStream {
   std::FILE* file_;
 };
 
+// Standard output of a run piped into a reader that has gone away (`... | head -1`): every write
+// fails with EPIPE, and SIGPIPE would end the process where it is not ignored.
+std::FILE* pipeWithoutReader() {
+  int ends[2];
+  if (pipe(ends) != 0) {
+    return nullptr;
+  }
+  close(ends[0]);
+  return fdopen(ends[1], "w");
+}
+
 }  // namespace
 
 QJsonObject CliOutcome::json() const {
@@ -68,13 +80,21 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   }
   MemoryStream out;
   MemoryStream err;
-  cli::CliContext context{platform, resources, out.file(), err.file()};
+  std::FILE* closedPipe = settings.outputClosed ? pipeWithoutReader() : nullptr;
+  cli::CliContext context{platform, resources, closedPipe != nullptr ? closedPipe : out.file(),
+                          err.file()};
   cli::useBusClock(context, clock);
   context.terminal = settings.terminal;
   context.takeSignals = settings.takeSignals;
   context.historyFile = settings.historyFile;
+  context.updateLock = settings.updateLock;
+  context.knownPrinters = settings.knownPrinters;
+  context.sleepInhibitor = settings.sleepInhibitor;
   context.program = QStringLiteral("NobrixVUZ-cli-sim");
   outcome.exitCode = cli::runCli(options, context);
+  if (closedPipe != nullptr) {
+    std::fclose(closedPipe);
+  }
   outcome.out = out.text();
   outcome.err = err.text();
   return outcome;

@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/stop_state.h"
 #include "firmware/resource_module.h"
+#include "platform/lock/update_lock.h"
 #include "platform/sim/sim_bus.h"
+#include "ports/known_printers.h"
+#include "ports/sleep_inhibitor.h"
 #include "tests/support/image_resources.h"
 
 namespace nobrix::testing {
@@ -26,8 +30,12 @@ struct CliOutcome {
 
 struct CliRunSettings {
   bool terminal = false;
-  std::function<int()> takeSignals = {};
-  QString historyFile = {};  // empty: nothing recorded, and history refuses
+  std::function<cli::ArrivedSignals()> takeSignals = {};
+  QString historyFile = {};   // empty: nothing recorded, and history refuses
+  bool outputClosed = false;  // standard output is a pipe whose reader has gone
+  platform::UpdateLock* updateLock = nullptr;
+  const ports::KnownPrinters* knownPrinters = nullptr;
+  ports::SleepInhibitor* sleepInhibitor = nullptr;
 };
 
 // The scenario's bus for these arguments (null: unknown scenario), carrying `resources`' image.

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 
 #include "firmware/image_withheld.h"
+#include "platform/lock/file_update_lock.h"
 #include "tests/cli/cli_harness.h"
 
 namespace nobrix::testing {
@@ -36,6 +37,16 @@ const ExitCase kExitCases[] = {
      "not-updated",
      1,
      1},
+    // A printer left in flash mode with no record of its model is sent nothing unless confirmed.
+    {"WaitingUnconfirmed", "left-in-flash-mode", {"update", "--all"}, 1, "not-updated", 2, 2},
+    {"WaitingConfirmed",
+     "left-in-flash-mode",
+     {"update", "--all", "--confirm-model"},
+     0,
+     "updated",
+     3,
+     3},
+    {"ListWaiting", "left-in-flash-mode", {"list"}, 0, "", 3, 0},
     {"OnlyMissingSerial", "default", {"update", "--serial", "NOSUCH"}, 3, "no-printer", 0, 0},
     {"NoPrinterUpdate", "", {"update", "--all"}, 3, "no-printer", 0, 0},
     {"ListDefault", "default", {"list"}, 0, "", 3, 0},
@@ -62,9 +73,11 @@ TEST_P(ExitCodes, JsonReportAndExitStatus) {
     ASSERT_EQ(printers.size(), c.total);
     for (const auto& printer : printers) {
       const QJsonObject p = printer.toObject();
-      EXPECT_EQ(p["description"].toString(), "SALVENOR LRX5303");
+      const bool waiting = p["mode"].toString() == "flash";
+      EXPECT_EQ(p["description"].toString(), waiting ? "NOBRIX reflash" : "SALVENOR LRX5303");
       EXPECT_TRUE(p["serial"].toString().startsWith("CN53A1B"));
-      EXPECT_EQ(p["state"].toString(), "IDLE");
+      EXPECT_EQ(p["state"].toString(), waiting ? "unknown" : "IDLE");
+      EXPECT_EQ(p["modelKnown"].toBool(), !waiting);
       EXPECT_TRUE(p["path"].toString().startsWith("sim:"));
     }
     EXPECT_EQ(json["unusable"].toArray().size(), c.updated);
@@ -123,6 +136,28 @@ TEST(ExitCodesUsage, WrongCommandLinesAreRefused) {
     EXPECT_EQ(runCliOn(bus, bus, resources, arguments).exitCode, 2);
   }
   EXPECT_TRUE(bus.printers().empty());
+}
+
+// Another program's run holds the update lock: refused before any printer is touched, naming it.
+TEST(ExitCodes, AnotherRunHoldingTheLockRefusesTheUpdate) {
+  const std::string path = ::testing::TempDir() + "nobrix-cli-lock-test";
+  platform::FileUpdateLock other(path, {"NobrixVUZ", "ana", 4242});
+  platform::FileUpdateLock mine(path, platform::thisProcess("NobrixVUZ-cli-sim"));
+  platform::LockHolder holder;
+  std::string problem;
+  ASSERT_TRUE(other.acquire(holder, problem));
+  ImageResources resources(kCliImageBytes);
+  auto bus = scenarioBus("default", resources);
+  const CliOutcome outcome =
+      runCliOn(*bus, *bus, resources, {"update", "--all", "--json", "--lang", "en"},
+               CliRunSettings{.updateLock = &mine});
+  EXPECT_EQ(outcome.exitCode, 6);
+  EXPECT_EQ(outcome.json()["result"].toString(), "locked");
+  EXPECT_NE(outcome.err.find("(NobrixVUZ, user ana, process 4242)"), std::string::npos)
+      << outcome.err;
+  for (const auto id : bus->printers()) {
+    EXPECT_TRUE(bus->commandBytes(id).empty());
+  }
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include "ui/programs/app_assembly.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
 
 #include "firmware/flash_file_acceptance.h"
+#include "platform/lock/file_update_lock.h"
 #include "power/system_sleep_inhibitor.h"
 
 namespace nobrix::ui::programs {
@@ -25,9 +27,9 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
       return firmware::acceptBuiltInFirmware(buildId, errorBox_, language_, messages_);
     };
   }
-  window_ =
-      std::make_unique<Form1>(window::Form1Services{device_, firmware_, workers_, language_, messages_,
-                                            std::move(firmwareCheck), sleepInhibitor_.get()});
+  window_ = std::make_unique<Form1>(window::Form1Services{device_, firmware_, workers_, language_,
+                                                          messages_, std::move(firmwareCheck),
+                                                          sleepInhibitor_.get()});
   messages_.setWindow(window_.get());
 #ifdef _WIN32
   // Windows boxes are owned by the main window; the Linux box keeps its own window.
@@ -37,6 +39,12 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
 
 AppAssembly::~AppAssembly() {
   messages_.setWindow(nullptr);
+}
+
+void AppAssembly::guardWithUpdateLock(const std::string& path) {
+  updateLock_ = std::make_unique<platform::FileUpdateLock>(
+      path, platform::thisProcess(QCoreApplication::applicationName().toStdString()));
+  window_->workflow().setUpdateLock(updateLock_.get());
 }
 
 int AppAssembly::run(const std::function<void()>& whenShown) {

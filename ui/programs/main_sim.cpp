@@ -13,6 +13,7 @@
 #if NOBRIX_WITH_HISTORY
 #include "history/history_location.h"
 #endif
+#include "platform/lock/file_update_lock.h"
 #include "platform/sim/scenarios.h"
 #include "platform/sim/sim_bus.h"
 #include "ui/programs/app_assembly.h"
@@ -149,6 +150,9 @@ int main(int argc, char* argv[]) {
 #if NOBRIX_WITH_HISTORY
   app.keepHistory(history::historyPath(history::PrinterBus::kSimulated));
 #endif
+  if (const std::string lock = platform::simulatedUpdateLockPath(); !lock.empty()) {
+    app.guardWithUpdateLock(lock);
+  }
   ui::programs::SimBusDriver driver(bus,
                                     [&app] { app.window().workflow().onDeviceNodesChanged(); });
   driver.startPolling();

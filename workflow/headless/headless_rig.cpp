@@ -13,7 +13,8 @@ HeadlessRig::HeadlessRig(const RigParts& parts, std::function<bool()> stopReques
       pump(view),
       workers(pump),
       workflow(WorkflowServices{device, firmware, parts.texts, parts.messages, view, workers,
-                                parts.productName, nullptr, std::move(stopRequested)}) {}
+                                parts.productName, parts.sleepInhibitor,
+                                std::move(stopRequested)}) {}
 
 std::vector<ListedPrinter> HeadlessRig::listedPrinters() const {
   const auto& idle = workflow.printerInfo().idlePrinters;
@@ -22,7 +23,9 @@ std::vector<ListedPrinter> HeadlessRig::listedPrinters() const {
   for (int entry = 0; entry < count && entry < device::MaxPrinterDevices; ++entry) {
     printers.push_back({std::u16string(device::slotText(idle.description[entry])),
                         std::u16string(device::slotText(idle.serialNumber[entry])),
-                        std::u16string(device::slotText(idle.devicePath[entry]))});
+                        std::u16string(device::slotText(idle.devicePath[entry])),
+                        workflow.listedInFlashMode(entry),
+                        !workflow.listedInFlashMode(entry) || workflow.listedModelKnown(entry)});
   }
   return printers;
 }

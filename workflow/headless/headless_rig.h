@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "ports/error_box.h"
 #include "ports/message_sink.h"
+#include "ports/sleep_inhibitor.h"
 #include "ports/text_source.h"
 #include "workflow/headless/headless_view.h"
 #include "workflow/update_workflow.h"
@@ -27,6 +28,7 @@ struct RigParts {
   ports::MessageSink& messages;
   ports::ErrorBox& errorBox;
   std::u16string_view productName;
+  ports::SleepInhibitor* sleepInhibitor = nullptr;  // null: the system may sleep during a run
 };
 
 // One taking-part printer as the run left it.
@@ -41,6 +43,8 @@ struct ListedPrinter {
   std::u16string description;
   std::u16string serial;
   std::u16string path;
+  bool inFlashMode = false;  // waiting in flash mode for its image
+  bool modelKnown = true;    // false: in flash mode, and no earlier run knew it as this product
 };
 
 class HeadlessRig {
