@@ -133,20 +133,21 @@ FirmwareTransfer::Outcome FirmwareTransfer::sendImage(platform::DeviceHandle dev
 }
 
 // A piece counts only when the device has taken all of it: a short write is continued with the
-// rest, and a write that takes nothing ends the transfer rather than spinning.
+// rest, and a write that takes nothing ends the transfer rather than spinning. What a failing
+// write still took counts as accepted: the printer has those bytes.
 std::optional<std::u16string> FirmwareTransfer::writePiece(platform::DeviceHandle device,
                                                            std::span<const std::uint8_t> piece) {
   std::size_t written = 0;
   while (written < piece.size()) {
     const platform::IoResult outcome =
         platform_.write(device, piece.data() + written, piece.size() - written);
+    const std::size_t accepted = std::min(outcome.bytes, piece.size() - written);
+    progress_.acceptedBytes.fetch_add(accepted, std::memory_order_relaxed);
+    written += accepted;
     if (!outcome.ok || outcome.bytes == 0) {
       return outcome.ok || outcome.errorText.empty() ? texts_.text(kWriteRefusedKey)
                                                      : platform::fromUtf8(outcome.errorText);
     }
-    const std::size_t accepted = std::min(outcome.bytes, piece.size() - written);
-    written += accepted;
-    progress_.acceptedBytes.fetch_add(accepted, std::memory_order_relaxed);
   }
   return std::nullopt;
 }

@@ -144,6 +144,8 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
   view.appendStatusRows(statusRows);
 
   stopSeen_ = false;
+  failedStep_.fill(0);
+  bytesAccepted_.fill(0);
   rowFlashEntry_.fill(-1);
   flashModeUnmatched_.fill(false);
   view.setPrinterChecklistEnabled(false);

@@ -11,6 +11,7 @@ namespace nobrix::workflow {
 // The label reads "<steps text>[n/3]". It is appended piece by piece: GCC 12 at -O2 and above
 // reports a false -Wrestrict on chains of std::u16string operator+ (GCC bug 105329).
 void UpdateWorkflow::showStepLabel(int step) {
+  currentStep_ = step;
   std::u16string label = text(keys::kProgressUpdateSteps);
   label.reserve(label.size() + 5);
   label += u'[';
@@ -25,6 +26,9 @@ void UpdateWorkflow::setPrinterStatus(int slot, int row, std::int32_t status,
                                       std::string_view key) {
   if (slot >= 0 && slot < device::MaxPrinterDevices) {
     gVUZPrinterInfo.printerStatus[slot] = status;
+  }
+  if (status == kFailed && row >= 0 && row < device::MaxPrinterDevices && failedStep_[row] == 0) {
+    failedStep_[row] = currentStep_;
   }
   const std::u16string rowText = text(key);
   services_.view.replaceStatusRow(row, rowText);
@@ -60,6 +64,14 @@ std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAft
     return 0;
   }
   return counted;
+}
+
+int UpdateWorkflow::failedStep(int row) const {
+  return row >= 0 && row < device::MaxPrinterDevices ? failedStep_[row] : 0;
+}
+
+std::uint64_t UpdateWorkflow::bytesAccepted(int row) const {
+  return row >= 0 && row < device::MaxPrinterDevices ? bytesAccepted_[row] : 0;
 }
 
 bool UpdateWorkflow::stopAsked() {

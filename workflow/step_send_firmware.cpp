@@ -71,7 +71,11 @@ void UpdateWorkflow::runPrinterWorker(const std::function<void()>& work,
 // The sender counts from zero at each send, so what it holds now is this printer's.
 void UpdateWorkflow::journalBytesAccepted(int row) {
   if (const firmware::TransferProgress* progress = services_.firmware.progress()) {
-    journal_->bytesAccepted(row, progress->acceptedBytes.load(std::memory_order_relaxed));
+    const std::uint64_t bytes = progress->acceptedBytes.load(std::memory_order_relaxed);
+    if (row >= 0 && row < device::MaxPrinterDevices) {
+      bytesAccepted_[row] = bytes;
+    }
+    journal_->bytesAccepted(row, bytes);
   }
 }
 

@@ -100,6 +100,15 @@ class UpdateWorkflow {
   // Why the update lock could not be used, when it could not (the run then went on unguarded).
   const std::string& lockProblem() const { return lockProblem_; }
 
+  // What the run left of a progress row: the step (1-3) in which its printer failed, 0 when it
+  // did not; and the bytes of the image it took.
+  int failedStep(int row) const;
+  std::uint64_t bytesAccepted(int row) const;
+  // The product's printers that are attached but cannot be opened, from the last idle listing.
+  const std::vector<platform::UnusableInterface>& unusablePrinters() const {
+    return unusablePrinters_;
+  }
+
   // What discovery and the run have found so far, for the window and the tests to read.
   const device::PrinterInfo& printerInfo() const { return gVUZPrinterInfo; }
   const device::USBPrinterClassDeviceInfo& lastEnumeration() const {
@@ -190,6 +199,10 @@ class UpdateWorkflow {
   // Idle-listing entries that are printers waiting in flash mode, and those known as this product.
   std::array<bool, device::MaxPrinterDevices> listedInFlashMode_{};
   std::array<bool, device::MaxPrinterDevices> listedModelKnown_{};
+  // The step under way, and per progress row the step its printer failed in and the bytes it took.
+  int currentStep_ = 0;
+  std::array<int, device::MaxPrinterDevices> failedStep_{};
+  std::array<std::uint64_t, device::MaxPrinterDevices> bytesAccepted_{};
   // The flash entry each progress row was given for step 2 and 3 (-1: none).
   std::array<int, device::MaxPrinterDevices> rowFlashEntry_{};
   // Rows whose printer reached flash mode but could not be told apart from another flash-mode

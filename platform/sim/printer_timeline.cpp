@@ -136,8 +136,9 @@ ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, 
     write.interfacesChanged = state.removeInterface(printer.flashInterface, kCutError);
   }
   if (cut) {
+    // As on the kernel driver: the write fails, but what went out before the printer left counts.
     ++printer.image.rejectedWrites;
-    write.result = IoResult{false, 0, kCutError};
+    write.result = IoResult{false, accepted, kCutError};
     return write;
   }
   printer.image.writeSizes.push_back(accepted);

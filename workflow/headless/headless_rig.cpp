@@ -32,10 +32,14 @@ std::vector<ListedPrinter> HeadlessRig::listedPrinters() const {
 
 std::vector<FinalRow> HeadlessRig::finalRows() const {
   std::vector<FinalRow> rows;
+  const auto& info = workflow.printerInfo();
   for (int row = 0; row < view.printerRowCount(); ++row) {
     const int slot = slotOfRow(row);
     rows.push_back({view.printerRowText(row), view.statusRowText(row),
-                    slot >= 0 ? workflow.printerInfo().printerStatus[slot] : -1});
+                    slot >= 0 ? info.printerStatus[slot] : -1, workflow.failedStep(row),
+                    workflow.bytesAccepted(row),
+                    slot >= 0 ? std::u16string(device::slotText(info.idlePrinters.devicePath[slot]))
+                              : std::u16string()});
   }
   return rows;
 }

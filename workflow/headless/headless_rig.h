@@ -36,6 +36,9 @@ struct FinalRow {
   std::u16string serial;
   std::u16string text;
   std::int32_t status = -1;  // workflow::PrinterStatus; -1 when no slot belongs to the row
+  int failedStep = 0;        // 1-3: the step the printer failed in; 0: it did not fail
+  std::uint64_t bytesAccepted = 0;
+  std::u16string path;  // the listing's path of the printer
 };
 
 // One supported printer of the idle listing.
