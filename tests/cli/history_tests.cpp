@@ -100,9 +100,14 @@ TEST(HistoryCommand, ListsTheRecordedRunsFilteredBySerialAndTime) {
 
 // A run whose record has events and a gap, as the journal writes them; the gap through SQL.
 void writeRunWithEventsAndAGap(const QString& path) {
-  history::SqliteRunJournal journal(path, history::RunContext{}, {});
+  QDateTime now(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
+  history::SqliteRunJournal journal(path, history::RunContext{}, {}, [&] { return now; });
+  journal.runEvent(ports::RunEvent::kStopRequested);  // outside a run: nothing to keep it with
   journal.runStarted({{u"CN53A1B001", u"SALVENOR LRX5303", u"/dev/usb/lp0"}});
-  journal.runEvent(ports::RunEvent::kHangUp);
+  for (const auto event : {ports::RunEvent::kHangUp, ports::RunEvent::kOutputClosed}) {
+    now = now.addSecs(1);
+    journal.runEvent(event);
+  }
   journal.runEnded({ports::RunOutcome::kFinished, 1, 1, 1, {}});
   {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "gap");
@@ -130,8 +135,12 @@ TEST(HistoryCommand, ShowsARunsEventsAndThatItIsNotFullyRecorded) {
   EXPECT_FALSE(run["fullyRecorded"].toBool());
   EXPECT_EQ(run["recordGap"].toObject()["from"].toString(), "2026-12-09T10:00:05.000Z");
   EXPECT_EQ(run["recordGap"].toObject()["reason"].toString(), "the disk is full");
-  ASSERT_EQ(run["events"].toArray().size(), 1);
-  EXPECT_EQ(run["events"].toArray()[0].toObject()["event"].toString(), "hang-up");
+  const QJsonArray events = run["events"].toArray();
+  ASSERT_EQ(events.size(), 2);
+  EXPECT_EQ(events[0].toObject()["event"].toString(), "hang-up");
+  EXPECT_EQ(events[0].toObject()["at"].toString(), "2026-12-09T10:00:01.000Z");
+  EXPECT_EQ(events[1].toObject()["event"].toString(), "output-closed");
+  EXPECT_EQ(events[1].toObject()["at"].toString(), "2026-12-09T10:00:02.000Z");
 
   const CliOutcome text = runCliOn(idle, idle, resources, {"history"}, settings);
   EXPECT_NE(text.out.find("not fully recorded"), std::string::npos) << text.out;

@@ -18,10 +18,8 @@ class DiskFaults {
 
   void set(Fault fault);
   void setSharedMemory(bool available);
-  // Writes refused so far, to show that the fault was met.
+  // Writes refused so far, to show that the fault was met (and that SQLite writes through it).
   int refusedWrites() const;
-  // Files opened through it, to show that SQLite used it at all.
-  int filesOpened() const;
 };
 
 }  // namespace nobrix::testing

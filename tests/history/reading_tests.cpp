@@ -70,31 +70,6 @@ TEST_F(HistoryTest, KnowsAPrinterOnlyAsTheProductItWasRecordedAs) {
   EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
-TEST_F(HistoryTest, RunEventsAreKeptWithTheirTimes) {
-  QDateTime now = QDateTime(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
-  history::SqliteRunJournal journal(path(), testContext(), {}, [&] { return now; });
-  journal.runEvent(ports::RunEvent::kHangUp);  // outside a run: nothing to keep it with
-  journal.runStarted({{u"A1", std::u16string(kProduct), u"/dev/usb/lp0"}});
-  for (const auto event : {ports::RunEvent::kHangUp, ports::RunEvent::kOutputClosed,
-                           ports::RunEvent::kStopRequested}) {
-    now = now.addSecs(1);
-    journal.runEvent(event);
-  }
-  journal.runEnded({ports::RunOutcome::kStopped, 1, 0, 0, {}});
-
-  const auto listing = read();
-  ASSERT_TRUE(listing.ok) << listing.problem;
-  ASSERT_EQ(listing.runs.size(), 1U);
-  const auto& events = listing.runs[0].events;
-  ASSERT_EQ(events.size(), 3U);
-  EXPECT_EQ(events[0].at, "2026-12-09T10:00:01.000Z");
-  EXPECT_EQ(events[0].name, "hang-up");
-  EXPECT_EQ(events[1].name, "output-closed");
-  EXPECT_EQ(events[2].at, "2026-12-09T10:00:03.000Z");
-  EXPECT_EQ(events[2].name, "stop-requested");
-  EXPECT_EQ(listing.runs[0].state, history::RunState::kStopped);
-}
-
 std::string utcText(std::optional<history::Moment> moment) {
   return moment ? QDateTime::fromMSecsSinceEpoch(moment->time_since_epoch().count(), Qt::UTC)
                       .toString(Qt::ISODateWithMs)
