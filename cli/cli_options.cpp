@@ -116,10 +116,16 @@ Commands:
                            Printers that a killed or stopped run left in flash mode are listed
                            and updated too: their first step is skipped.
   history                  The runs kept in the service history, newest first, each with its
-                           printers; --serial S only the runs of that printer, --since DATE and
-                           --until DATE (UTC, 2026-12-09 or 2026-12-09T14:30) a time range.
-                           A run whose end was never written (a crash, a kill, a power cut)
-                           reads "interrupted".
+                           printers and events (a hang-up, a closed output, a stop asked for);
+                           --serial S only the runs of that printer; --since TIME and
+                           --until TIME the runs started from TIME on and before TIME.
+                           TIME is a date (2026-12-09) or a date and time of day
+                           (2026-12-09T14:30, 2026-12-09T14:30:15, 2026-12-09T14:30:15.250),
+                           in UTC unless a zone follows the time (Z, +01:00, -05:00); --until
+                           with a date alone counts that whole day. Anything else is a wrong
+                           command line. A run whose end was never written (a crash, a kill, a
+                           power cut) reads "interrupted"; one that could not be written as it
+                           went reads "not fully recorded".
 
 Options:
   --confirm-model          With update: printers in flash mode that no earlier run recorded

@@ -1,7 +1,7 @@
 // The command line of NobrixVUZ-cli and NobrixVUZ-cli-sim:
 //   list   [--json] [--lang L]
 //   update (--all | --serial S ...) [--confirm-model] [--json] [--lang L]
-//   history [--serial S] [--since DATE] [--until DATE] [--json]
+//   history [--serial S] [--since TIME] [--until TIME] [--json]
 //   --help
 // The simulated program also takes --scenario NAME and --clock virtual|compressed|realtime.
 #pragma once
@@ -19,7 +19,7 @@ struct CliOptions {
   bool help = false;
   bool all = false;
   std::vector<std::string> serials;
-  std::string since;  // history: UTC dates or times as given
+  std::string since;  // history: dates or times as given (history/time_bounds.h reads them)
   std::string until;
   bool json = false;
   bool confirmModel = false;    // printers in flash mode of unknown model are this product

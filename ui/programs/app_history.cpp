@@ -9,17 +9,15 @@
 namespace nobrix::ui::programs {
 
 // The journal writes on the window thread: a step's record costs well under a millisecond.
-// The problem goes to standard error for whoever looks after the machine; the window says only
-// that the run is not recorded.
+// Why a run is not (fully) recorded, and where a damaged file went, goes to standard error for
+// whoever looks after the machine; the window says only that the run is not recorded.
 void AppAssembly::keepHistory(const QString& path) {
-  journal_ = std::make_unique<history::SqliteRunJournal>(
+  auto journal = std::make_unique<history::SqliteRunJournal>(
       path, history::describeRunInBackground(QCoreApplication::applicationName(), resources_),
-      [this] {
-        const auto& journal = static_cast<const history::SqliteRunJournal&>(*journal_);
-        std::fprintf(stderr, "history: this run is not recorded: %s\n",
-                     qPrintable(journal.problem()));
-        window_->showHistoryNotRecorded();
-      });
+      [this] { window_->showHistoryNotRecorded(); });
+  journal->setNotices(
+      [](const QString& line) { std::fprintf(stderr, "history: %s\n", qPrintable(line)); });
+  journal_ = std::move(journal);
   window_->workflow().setRunJournal(*journal_);
 }
 
