@@ -121,7 +121,8 @@ Options:
   if (sim) {
     text +=
         R"(  --scenario NAME          Simulated printer set-up (default, ignores-flash, never-returns,
-                           reordered, unusable, unplugged, never-finishes).
+                           reordered, unusable, unplugged, never-finishes,
+                           refuses-image).
   --clock MODE             virtual (default: a run takes milliseconds), compressed (20 times
                            real time) or realtime.
 )";
