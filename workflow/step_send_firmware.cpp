@@ -6,6 +6,16 @@
 
 namespace nobrix::workflow {
 
+namespace {
+
+// The printer as its check list entry named it, for the transfer's messages.
+std::u16string checklistName(const device::USBPrinterClassDeviceInfo& idle, int slot) {
+  return std::u16string(device::slotText(idle.description[slot])) + u"[SN#:" +
+         std::u16string(device::slotText(idle.serialNumber[slot])) + u"]";
+}
+
+}  // namespace
+
 std::int32_t UpdateWorkflow::sendFirmwareToPrinters() {
   return forEachProgressRow(2, kAfterSendPauseMs, [this](int row, int slot, int entry) {
     const std::int32_t status = slot >= 0 ? gVUZPrinterInfo.printerStatus[slot] : kNotTakingPart;
@@ -17,7 +27,8 @@ std::int32_t UpdateWorkflow::sendFirmwareToPrinters() {
       services_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath,
                                                 gVUZPrinterInfo.flashPrinters.devicePath[entry]);
       gFhxSendStatus = 0;
-      runPrinterWorker([this, entry] { sendFirmwareWorker(entry); });
+      const std::u16string printer = checklistName(gVUZPrinterInfo.idlePrinters, slot);
+      runPrinterWorker([this, entry, &printer] { sendFirmwareWorker(entry, printer); });
       journalBytesAccepted(row);
       if (gFhxSendStatus == 1) {
         setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusStoringAndUpdating);
@@ -51,13 +62,13 @@ void UpdateWorkflow::journalBytesAccepted(int row) {
   }
 }
 
-void UpdateWorkflow::sendFirmwareWorker(std::int32_t flashEntry) {
+void UpdateWorkflow::sendFirmwareWorker(std::int32_t flashEntry, std::u16string_view printer) {
   if (flashEntry < 0 || flashEntry >= device::MaxPrinterDevices) {
     gFhxSendStatus = 0;
     return;
   }
   const std::int32_t copied =
-      services_.firmware.sendImage(gVUZPrinterInfo.flashPrinters.devicePath[flashEntry]);
+      services_.firmware.sendImage(gVUZPrinterInfo.flashPrinters.devicePath[flashEntry], printer);
   gFhxSendStatus = copied != 0 ? 1 : 0;
 }
 
