@@ -18,7 +18,9 @@
 #include "ui/resources/image_library.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/look.h"
+#include "ui/window/printer_check_list.h"
 #include "ui/window/run_notice.h"
+#include "ui/window/spoken_names.h"
 
 namespace nobrix::ui::window {
 
@@ -74,8 +76,6 @@ void Form1::connectControls() {
   connect(StartButton, &QPushButton::clicked, this, [this] { App_StartButton_Handler(); });
   connect(AppCloseButton, &QPushButton::clicked, this,
           [this] { APP_AppCloseButton_Handler(QStringLiteral("Close")); });
-  connect(SupportedPrinterCheckedListBox, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { toggleTick(item); });
   // PrinterStatusButton only shows the activity; its click is deliberately not connected.
 }
 
@@ -144,6 +144,7 @@ void Form1::App_ChangeLanguage(std::int32_t languageIndex) {
     PrinterSerialNumLabel->setText(language.textOf("StrRes_PrinterSerialNum"));
     VUZStatusLabel->setText(language.textOf("StrRes_Status"));
     AppCloseButton->setText(language.textOf("StrRes_Close"));
+    applySpokenNames();
     if (workflow_) {
       workflow_->refreshPrinterDiagnosis();
     }
@@ -151,6 +152,20 @@ void Form1::App_ChangeLanguage(std::int32_t languageIndex) {
   } catch (const std::exception& error) {
     showPlainError(error);
   }
+}
+
+// Names for the controls whose text is a picture, and for the lists, in the window's language.
+void Form1::applySpokenNames() {
+  const l10n::LanguageState& language = services_.language;
+  LangButton->setAccessibleName(spokenLanguageButton(language.textOf("StrRes_AccessibleLanguage"),
+                                                     l10n::nextLanguage(language.index())));
+  MinimizeButton->setAccessibleName(language.textOf("StrRes_AccessibleMinimize"));
+  CloseButton->setAccessibleName(language.textOf("StrRes_AccessibleCloseWindow"));
+  PrinterStatusButton->setAccessibleName(language.textOf("StrRes_AccessibleActivity"));
+  SupportedPrinterCheckedListBox->setAccessibleName(language.textOf("StrRes_SupportedPrinterList"));
+  VUZPrinterListBox->setAccessibleName(language.textOf("StrRes_PrinterSerialNum"));
+  VUZStatusListBox->setAccessibleName(language.textOf("StrRes_Status"));
+  SupportedPrinterCheckedListBox->refreshSpokenNames();
 }
 
 void Form1::App_LangButton_Handler() {
@@ -212,6 +227,11 @@ void Form1::showHistoryNotRecorded() {
 }
 
 void Form1::showEvent(QShowEvent* event) {
+  // Nothing looks chosen before the first key press: the window itself holds the focus, and
+  // Tab then goes to the check list.
+  if (focusWidget() == nullptr) {
+    parkFocus();
+  }
   // Only a shown window knows its screen; pictures follow its pixel density from here on.
   if (!screenHooked_ && windowHandle() != nullptr) {
     screenHooked_ = true;
