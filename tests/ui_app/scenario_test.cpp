@@ -116,6 +116,12 @@ TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {
   EXPECT_TRUE(lines[1].contains(QStringLiteral("[SN#:CN53A1B006]")));
   EXPECT_EQ(diagnosis->font().pointSizeF(),
             rig.control<QListWidget>("SupportedPrinterCheckedListBox")->font().pointSizeF());
+  // Whole, in every language: the window grows rather than cut the remedy short.
+  for (std::int32_t language = 0; language < l10n::kLanguageCount; ++language) {
+    rig.app.window().App_ChangeLanguage(language);
+    WindowRig::deliverEvents();
+    EXPECT_GE(diagnosis->height(), diagnosis->heightForWidth(diagnosis->width())) << language;
+  }
   EXPECT_EQ(rig.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 3);
 }
 

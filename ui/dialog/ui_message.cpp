@@ -109,6 +109,10 @@ void UI_Message::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     centreOnOwner();
   }
+  // OK is the dialog's one control: it holds the keyboard, framed, so Return or Space press it.
+  if (UI_OkButton->isEnabled()) {
+    UI_OkButton->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 // QDialog centres itself on its parent allowing for a window frame it guesses (10 by 40 pixels

@@ -186,9 +186,14 @@ void Form1::APP_AppCloseButton_Handler(const QString& command) {
 }
 
 // One size, the designed one or larger when a language's texts need it. Minimum and maximum
-// are equal so the window manager offers no resizing and no maximising.
+// are equal so the window manager offers no resizing and no maximising. Wrapped texts (the
+// instructions, the printers that cannot be used) count with the height their width gives them.
 void Form1::fitToContent() {
-  setFixedSize(layout()->totalMinimumSize().expandedTo(dip(1361, 624)));
+  QSize size = layout()->totalMinimumSize().expandedTo(dip(1361, 624));
+  if (layout()->hasHeightForWidth()) {
+    size.setHeight(qMax(size.height(), layout()->totalHeightForWidth(size.width())));
+  }
+  setFixedSize(size);
 }
 
 bool Form1::event(QEvent* event) {

@@ -256,8 +256,10 @@ QWidget* Form1::buildStartPage() {
   InstructionsLabel->setFont(look::font(11));
   InstructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   InstructionsLabel->setWordWrap(true);
+  // Margins rather than a style sheet's padding, so the label's height for its width counts them.
+  InstructionsLabel->setContentsMargins(8, 0, 8, 0);
   InstructionsLabel->setStyleSheet(
-      QStringLiteral("#InstructionsLabel { background: white; color: black; padding: 0px 8px; }"));
+      QStringLiteral("#InstructionsLabel { background: white; color: black; }"));
   stack->addWidget(InstructionsLabel, 1);
 
   // Printers that are attached but cannot be used; hidden while there are none.
@@ -266,9 +268,10 @@ QWidget* Form1::buildStartPage() {
   PrinterDiagnosisLabel->setWordWrap(true);
   PrinterDiagnosisLabel->setTextFormat(Qt::RichText);
   PrinterDiagnosisLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PrinterDiagnosisLabel->setContentsMargins(8, 4, 8, 4);
   PrinterDiagnosisLabel->setStyleSheet(
       QStringLiteral("#PrinterDiagnosisLabel { background: rgb(255, 244, 214); "
-                     "color: rgb(122, 0, 0); padding: 4px 8px; }"));
+                     "color: rgb(122, 0, 0); }"));
   PrinterDiagnosisLabel->hide();
   stack->addWidget(PrinterDiagnosisLabel);
 

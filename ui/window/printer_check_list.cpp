@@ -64,6 +64,8 @@ void PrinterCheckList::mousePressEvent(QMouseEvent* event) {
     return;
   }
   pressed_ = QPersistentModelIndex(indexAt(event->position().toPoint()));
+  // The mouse is in use now: the keyboard's focus frame goes until the next Tab.
+  window()->setAttribute(Qt::WA_KeyboardFocusChange, false);
   setFocus(Qt::MouseFocusReason);
 }
 
