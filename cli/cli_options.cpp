@@ -139,7 +139,7 @@ Options:
     text +=
         R"(  --scenario NAME          Simulated printer set-up (default, ignores-flash, never-returns,
                            reordered, unusable, left-in-flash-mode, unplugged,
-                           never-finishes).
+                           never-finishes, refuses-image).
   --clock MODE             virtual (default: a run takes milliseconds), compressed (20 times
                            real time) or realtime.
 )";

@@ -6,6 +6,20 @@
 
 namespace nobrix::workflow {
 
+namespace {
+
+// The printer as its check list entry named it, for the transfer's messages; one that was waiting
+// in flash mode is sent this product's image, and named so.
+std::u16string checklistName(const device::USBPrinterClassDeviceInfo& idle, int slot,
+                             std::u16string_view product) {
+  const std::u16string_view description =
+      product.empty() ? device::slotText(idle.description[slot]) : product;
+  return std::u16string(description) + u"[SN#:" +
+         std::u16string(device::slotText(idle.serialNumber[slot])) + u"]";
+}
+
+}  // namespace
+
 std::int32_t UpdateWorkflow::sendFirmwareToPrinters() {
   assignFlashEntries();
   return forEachProgressRow(2, kAfterSendPauseMs, [this](int row, int slot, int entry) {
@@ -42,7 +56,10 @@ bool UpdateWorkflow::sendToRow(int row, int slot, int entry) {
   gFhxSendStatus = 0;
   platform::Platform& platform = services_.device.platform();
   std::uint32_t recordedAt = platform.tickCount();
-  runPrinterWorker([this, entry] { sendFirmwareWorker(entry); },
+  const std::u16string printer =
+      checklistName(gVUZPrinterInfo.idlePrinters, slot,
+                    listedInFlashMode_[static_cast<std::size_t>(slot)] ? productName_ : u"");
+  runPrinterWorker([this, entry, &printer] { sendFirmwareWorker(entry, printer); },
                    [this, row, &platform, &recordedAt] {
                      const std::uint32_t now = platform.tickCount();
                      if (now - recordedAt >= kBytesRecordedEveryMs) {
@@ -79,13 +96,13 @@ void UpdateWorkflow::journalBytesAccepted(int row) {
   }
 }
 
-void UpdateWorkflow::sendFirmwareWorker(std::int32_t flashEntry) {
+void UpdateWorkflow::sendFirmwareWorker(std::int32_t flashEntry, std::u16string_view printer) {
   if (flashEntry < 0 || flashEntry >= device::MaxPrinterDevices) {
     gFhxSendStatus = 0;
     return;
   }
   const std::int32_t copied =
-      services_.firmware.sendImage(gVUZPrinterInfo.flashPrinters.devicePath[flashEntry]);
+      services_.firmware.sendImage(gVUZPrinterInfo.flashPrinters.devicePath[flashEntry], printer);
   gFhxSendStatus = copied != 0 ? 1 : 0;
 }
 

@@ -87,7 +87,8 @@ class UpdateWorkflow {
 
   // Worker bodies (run on a background thread by the WorkerRunner).
   void flashModeWorker();
-  void sendFirmwareWorker(std::int32_t flashEntry);
+  // `printer` names the printer in the transfer's messages, as the check list did.
+  void sendFirmwareWorker(std::int32_t flashEntry, std::u16string_view printer = {});
   void updateWaitWorker();
 
   // True from START (with something to update) until the run has ended; the window refuses

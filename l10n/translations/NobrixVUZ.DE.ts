@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Schließen</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Drucker %1, Seriennummer %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>angekreuzt</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>nicht angekreuzt</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Sprache: wechseln zu %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Fenster minimieren</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Update-Aktivität</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Alle Rechte vorbehalten.</translation>
@@ -194,8 +234,8 @@
         <translation>Im Flash-Modus angehalten: wartet auf die Firmware. Mit diesem Programm fertigstellen oder den Drucker aus- und wieder einschalten.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Nehmen Sie den Benutzer in die Gruppe &quot;lp&quot; auf und melden Sie sich neu an, oder installieren Sie die udev-Regel aus der README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Ziehen Sie den Drucker ab und schließen Sie ihn wieder an. Hilft das nicht, melden Sie sich direkt an diesem Computer an (nicht aus der Ferne), oder bitten Sie den Administrator, den Benutzer in die Gruppe &quot;lp&quot; aufzunehmen.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -208,6 +248,18 @@
     <message id="StrRes_FirmwareNotAccepted">
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Fehler: Der Drucker hat die Firmware-Daten nicht angenommen!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Fehler: Der Drucker wurde während des Sendens der Firmware getrennt oder ausgeschaltet!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Fehler: Der Drucker hat während des Sendens der Firmware aufgehört zu antworten!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Systemmeldung: %1</translation>
     </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>

@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>CLOSE</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Printer %1, serial number %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>checked</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>not checked</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Language: switch to %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Minimise window</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Update activity</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. All rights reserved.</translation>
@@ -194,8 +234,8 @@
         <translation>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -208,6 +248,18 @@
     <message id="StrRes_FirmwareNotAccepted">
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Error: The printer did not accept the firmware data!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Error: The printer was unplugged or switched off while the firmware was being sent!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Error: The printer stopped answering while the firmware was being sent!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>System message: %1</translation>
     </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>

@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Cerrar</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Impresora %1, número de serie %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>marcado</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>no marcado</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Idioma: cambiar a %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Minimizar ventana</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Actividad de actualización</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Todos los derechos reservados.</translation>
@@ -194,8 +234,8 @@
         <translation>Detenida en modo flash: espera el firmware. Termínela con este programa o apague y encienda la impresora.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] está conectada, pero este usuario no puede usarla. Añada el usuario al grupo &quot;lp&quot; y vuelva a iniciar sesión, o instale la regla udev descrita en el README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] está conectada, pero este usuario no puede usarla. Desconecte la impresora y vuelva a conectarla. Si no basta, inicie sesión directamente en este equipo (no a distancia) o pida al administrador que añada el usuario al grupo &quot;lp&quot;.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -208,6 +248,18 @@
     <message id="StrRes_FirmwareNotAccepted">
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Error: ¡La impresora no aceptó los datos del firmware!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Error: ¡La impresora se desconectó o se apagó mientras se enviaba el firmware!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Error: ¡La impresora dejó de responder mientras se enviaba el firmware!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Mensaje del sistema: %1</translation>
     </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>

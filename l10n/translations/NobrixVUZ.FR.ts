@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Fermer</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Imprimante %1, numéro de série %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>coché</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>non coché</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Langue&#160;: passer à %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Réduire la fenêtre</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Activité de mise à jour</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Tous droits réservés.</translation>
@@ -194,8 +234,8 @@
         <translation>Arrêtée en mode flash : attend le micrologiciel. Terminez-la avec ce programme, ou éteignez et rallumez l’imprimante.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Ajoutez l'utilisateur au groupe «&#160;lp&#160;» et reconnectez-vous, ou installez la règle udev décrite dans le README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Débranchez l'imprimante puis rebranchez-la. Si cela ne suffit pas, ouvrez une session directement sur cet ordinateur (pas à distance) ou demandez à l'administrateur d'ajouter l'utilisateur au groupe «&#160;lp&#160;».</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -208,6 +248,18 @@
     <message id="StrRes_FirmwareNotAccepted">
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Erreur&#160;: L'imprimante n'a pas accepté les données du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Erreur&#160;: L'imprimante a été débranchée ou éteinte pendant l'envoi du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Erreur&#160;: L'imprimante a cessé de répondre pendant l'envoi du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Message du système&#160;: %1</translation>
     </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>

@@ -118,7 +118,7 @@ void takeCommandBytes(State& state, PrinterId id, const std::uint8_t* data, std:
 ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, std::size_t size) {
   SimPrinter& printer = state.printer(id);
   const PrinterScript& script = printer.script;
-  std::size_t accepted = size;
+  std::size_t accepted = script.takesNoImageBytes ? 0 : size;
   if (script.maxBytesPerWrite > 0) {
     accepted = std::min(accepted, script.maxBytesPerWrite);
   }
@@ -138,7 +138,7 @@ ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, 
   if (cut) {
     // As on the kernel driver: the write fails, but what went out before the printer left counts.
     ++printer.image.rejectedWrites;
-    write.result = IoResult{false, accepted, kCutError};
+    write.result = IoResult{false, accepted, kCutError, IoFailure::Gone};
     return write;
   }
   printer.image.writeSizes.push_back(accepted);

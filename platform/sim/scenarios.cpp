@@ -109,6 +109,11 @@ const std::vector<Scenario>& scenarios() {
        [](SimBus& bus, const ScenarioSettings& s) {
          defaultPrinters(bus, s, [](PrinterScript& p) { p.applyMs.reset(); });
        }},
+      {"refuses-image",
+       "the second supported printer takes none of the firmware data, without an error",
+       [](SimBus& bus, const ScenarioSettings& s) {
+         defaultPrinters(bus, s, [](PrinterScript& p) { p.takesNoImageBytes = true; });
+       }},
   };
   return all;
 }

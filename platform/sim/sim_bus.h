@@ -59,7 +59,8 @@ struct PrinterScript {
   std::optional<std::uint32_t> rejoinAfterApplyMs;
   std::optional<std::uint64_t> unplugAfterImageBytes;  // leaves the bus mid-transfer
   std::size_t maxBytesPerWrite = 0;                    // 0: whole writes; else partial writes
-  std::uint64_t bytesPerSecond = 0;                    // 0: writes cost no time; else virtual time
+  bool takesNoImageBytes = false;    // every image write succeeds but takes no byte
+  std::uint64_t bytesPerSecond = 0;  // 0: writes cost no time; else virtual time
 };
 
 enum class PrinterPhase {

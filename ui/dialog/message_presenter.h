@@ -62,6 +62,7 @@ class MessagePresenter : public QObject, public ports::MessageSink {
   void updateProgress(UI_Message& dialog, const QString& message);
   using ProgressOperation = void (MessagePresenter::*)(UI_Message&, const QString&);
   void onProgressDialog(UI_Message* dialog, const QString& message, ProgressOperation operation);
+  QString dialogTitle(std::int32_t type) const;
   void showFallbackBox(const QString& text);
   void notifyShown(UI_Message& dialog);
   void onWindowThread(const std::function<void()>& work);
