@@ -12,6 +12,7 @@
 #include "cli/live_lines.h"
 #include "cli/stamped_lines.h"
 #include "device/device_layer.h"
+#include "history/known_printers_in_history.h"
 #include "nobrix/build_constants.h"
 #include "workflow/printer_status.h"
 
@@ -55,8 +56,12 @@ CliRun::CliRun(const CliOptions& options, CliContext& context)
             build::kProductNameWide.view(), context.sleepInhibitor},
            [this] { return stop_.requested(); }) {
   rig_.view.setObserver(this);
+  // Which printers waiting in flash mode are this product: the context's record, else the history.
   if (context.knownPrinters != nullptr) {
     rig_.workflow.setKnownPrinters(*context.knownPrinters);
+  } else if (!context.historyFile.isEmpty()) {
+    knownPrinters_ = std::make_unique<history::KnownPrintersInHistory>(context.historyFile);
+    rig_.workflow.setKnownPrinters(*knownPrinters_);
   }
   if (options.json || options.command != "update") {
     return;

@@ -45,6 +45,7 @@ class CliRun final : public workflow::headless::ViewObserver {
   void keepHistory();
   void noteRunEvents();
   int reportRun(QJsonObject report, const Asked& asked);
+  bool historyKept() const;
   void sayHowTheStopLeftThem(const std::vector<workflow::headless::FinalRow>& rows);
 
   void printJson(const QJsonObject& document);
@@ -59,6 +60,7 @@ class CliRun final : public workflow::headless::ViewObserver {
   workflow::headless::HeadlessRig rig_;
   std::unique_ptr<workflow::headless::ViewObserver> output_;
   std::unique_ptr<ports::RunJournal> journal_;
+  std::unique_ptr<ports::KnownPrinters> knownPrinters_;
   bool hangUpNoted_ = false;
   bool closedOutputNoted_ = false;
 };

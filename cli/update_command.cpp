@@ -78,9 +78,12 @@ void CliRun::keepHistory() {
   if (context_.historyFile.isEmpty()) {
     return;
   }
-  journal_ = std::make_unique<history::SqliteRunJournal>(
+  auto journal = std::make_unique<history::SqliteRunJournal>(
       context_.historyFile, history::describeRun(context_.program, context_.resources),
       [this] { console_.message(oneLine(text("StrRes_HistoryNotRecorded"))); });
+  journal->setNotices(
+      [this](const QString& line) { console_.message("history: " + line.toStdString()); });
+  journal_ = std::move(journal);
   rig_.workflow.setRunJournal(*journal_);
 }
 
@@ -113,7 +116,10 @@ int CliRun::reportRun(QJsonObject report, const Asked& asked) {
   if (!rig_.workflow.lockProblem().empty()) {
     console_.message("The update lock could not be used: " + rig_.workflow.lockProblem());
   }
-  const int exitCode = exitCodeOf(refusal, rig_.workflow.runFinished(), stopped, allUpdated);
+  int exitCode = exitCodeOf(refusal, rig_.workflow.runFinished(), stopped, allUpdated);
+  if (exitCode == kExitAllUpdated && !historyKept()) {
+    exitCode = kExitHistoryNotKept;
+  }
   report["result"] = resultName(exitCode);
   report["stopped"] = stopped;
   report["total"] = result ? result->total : 0;
@@ -124,6 +130,17 @@ int CliRun::reportRun(QJsonObject report, const Asked& asked) {
     printJson(report);
   }
   return exitCode;
+}
+
+// Kept in full, or completed at its end from what the run kept in memory; without a history file
+// there is nothing to keep.
+bool CliRun::historyKept() const {
+  using Kept = history::SqliteRunJournal::Kept;
+  if (!journal_) {
+    return true;
+  }
+  const Kept kept = static_cast<const history::SqliteRunJournal&>(*journal_).kept();
+  return kept == Kept::kWhole || kept == Kept::kCompletedAtEnd;
 }
 
 void CliRun::sayHowTheStopLeftThem(const std::vector<workflow::headless::FinalRow>& rows) {

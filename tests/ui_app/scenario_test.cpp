@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
   EXPECT_FALSE(findScenario("no-such-scenario").has_value());
-  EXPECT_EQ(scenarioList().size(), 8);
+  EXPECT_EQ(scenarioList().size(), 9);
   EXPECT_TRUE(scenarioList().front().starts_with(std::string(kDefaultScenario) + "  "));
 }
 

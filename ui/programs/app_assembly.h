@@ -14,6 +14,7 @@
 #include "l10n/language_state.h"
 #include "platform/lock/update_lock.h"
 #include "platform/platform.h"
+#include "ports/known_printers.h"
 #include "ports/run_journal.h"
 #include "ports/sleep_inhibitor.h"
 #include "ui/adapters/qt_pump.h"
@@ -70,6 +71,7 @@ class AppAssembly {
   std::unique_ptr<ports::SleepInhibitor> sleepInhibitor_;
   firmware::ResourceModule& resources_;
   std::unique_ptr<ports::RunJournal> journal_;
+  std::unique_ptr<ports::KnownPrinters> knownPrinters_;
   std::unique_ptr<platform::UpdateLock> updateLock_;
   std::unique_ptr<Form1> window_;
 };

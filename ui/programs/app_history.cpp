@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "history/known_printers_in_history.h"
 #include "history/sqlite_run_journal.h"
 #include "ui/programs/app_assembly.h"
 
@@ -19,6 +20,9 @@ void AppAssembly::keepHistory(const QString& path) {
       [](const QString& line) { std::fprintf(stderr, "history: %s\n", qPrintable(line)); });
   journal_ = std::move(journal);
   window_->workflow().setRunJournal(*journal_);
+  // The same file says which printers waiting in flash mode an earlier run knew as this product.
+  knownPrinters_ = std::make_unique<history::KnownPrintersInHistory>(path);
+  window_->workflow().setKnownPrinters(*knownPrinters_);
 }
 
 }  // namespace nobrix::ui::programs
