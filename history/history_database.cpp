@@ -74,16 +74,18 @@ bool HistoryDatabase::open(const QString& path, Mode mode) {
 
 // A rollback journal left beside the file by a write cut short (a kill, a power cut) must be
 // played back before the file can be read, which takes a connection that may write.
+// The layout is -1 until one has been read (GCC's optimiser misreads an std::optional here).
 bool HistoryDatabase::openForReading() {
-  std::optional<int> layout = connect(Access::kReadOnly) ? readLayout(*this) : std::nullopt;
+  int layout = connect(Access::kReadOnly) ? readLayout(*this).value_or(-1) : -1;
   const bool journalLeft = troubleOfSqliteCode(lastCode_) == Trouble::kReadOnly &&
                            QFileInfo::exists(path_ + QStringLiteral("-journal"));
-  if (!layout && (journalLeft || readableWithoutLog(path_, lastCode_))) {
-    layout = connect(journalLeft ? Access::kReadWrite : Access::kImmutable) ? readLayout(*this)
-                                                                            : std::nullopt;
+  if (layout < 0 && (journalLeft || readableWithoutLog(path_, lastCode_))) {
+    layout = connect(journalLeft ? Access::kReadWrite : Access::kImmutable)
+                 ? readLayout(*this).value_or(-1)
+                 : -1;
   }
-  layoutVersion_ = layout.value_or(0);
-  return layout.has_value();
+  layoutVersion_ = layout < 0 ? 0 : layout;
+  return layout >= 0;
 }
 
 bool HistoryDatabase::connect(Access access) {
