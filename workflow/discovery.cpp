@@ -59,8 +59,9 @@ void UpdateWorkflow::appendFlashModePrinters(int listed) {
   idle.deviceCount = entry;
 }
 
-// "<description>[SN#:<serial>]"; a printer in flash mode also says so, and whether its model is
-// known: a known one under the product's name.
+// "<description>[SN#:<serial>]"; a printer in flash mode says so on a second line, which the
+// narrow list shows without scrolling, with whether its model is known: a known one goes under
+// the product's name.
 std::u16string UpdateWorkflow::checklistEntry(int entry) const {
   const auto& idle = gVUZPrinterInfo.idlePrinters;
   const bool known = listedModelKnown_[entry];
@@ -70,7 +71,7 @@ std::u16string UpdateWorkflow::checklistEntry(int entry) const {
   text += device::slotText(idle.serialNumber[entry]);
   text += u"]";
   if (listedInFlashMode_[entry]) {
-    text += u" \u2013 ";
+    text += u"\n";
     text += this->text(known ? keys::kListedInFlashModeKnown : keys::kListedInFlashModeUnknown);
   }
   return text;

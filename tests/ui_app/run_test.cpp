@@ -177,7 +177,7 @@ TEST(Form1Recovery, APrinterWaitingInFlashModeIsFinishedOnlyAfterTheUserConfirms
   auto* list = rig.control<QListWidget>("SupportedPrinterCheckedListBox");
   ASSERT_EQ(list->count(), 2);
   EXPECT_EQ(list->item(1)->text(),
-            "NOBRIX reflash[SN#:SN-W] \u2013 " + rig.text("StrRes_ListedInFlashModeUnknown"));
+            "NOBRIX reflash[SN#:SN-W]\n" + rig.text("StrRes_ListedInFlashModeUnknown"));
   rig.clickEntry(0);
   rig.clickEntry(1);
 

@@ -92,8 +92,8 @@ TEST_P(Recovery, PrintersLeftInFlashModeAreListedAndFinishedOnlyWhenTheirModelIs
 
   ASSERT_EQ(rig->view.checklist.size(), 2U);
   EXPECT_EQ(rig->view.checklist[1],
-            c.known ? u"SALVENOR LRX5303[SN#:LEFT-1] \u2013 in flash mode: needs the firmware"
-                    : u"NOBRIX reflash[SN#:LEFT-1] \u2013 in flash mode, model unknown");
+            c.known ? u"SALVENOR LRX5303[SN#:LEFT-1]\nin flash mode: needs the firmware"
+                    : u"NOBRIX reflash[SN#:LEFT-1]\nin flash mode, model unknown");
   rig->startWith({0, 1});
 
   EXPECT_EQ(rig->messages.questions().size(), c.known ? 0U : 1U);

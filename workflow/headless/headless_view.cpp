@@ -82,14 +82,14 @@ void HeadlessView::pump() {
 }
 
 bool HeadlessView::tickSerial(const std::u16string& serial) {
-  // The mark ends the entry, or is followed by what the entry says of a printer in flash mode.
+  // The mark ends the entry's first line; a printer in flash mode says so on a second.
   const std::u16string mark = u"[SN#:" + serial + u"]";
   bool found = false;
   for (std::size_t entry = 0; entry < checklist_.size(); ++entry) {
     const std::u16string& text = checklist_[entry];
     const std::size_t at = text.find(mark);
     if (at != std::u16string::npos &&
-        (at + mark.size() == text.size() || text[at + mark.size()] == u' ')) {
+        (at + mark.size() == text.size() || text[at + mark.size()] == u'\n')) {
       ticks_[entry] = true;
       found = true;
     }
