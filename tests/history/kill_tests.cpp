@@ -79,7 +79,7 @@ class Driver {
 TEST_F(HistoryTest, AProcessKilledMidRunLeavesAnInterruptedRecordOfWhatWasKnown) {
   Driver driver(path());
   ASSERT_TRUE(driver.awaitLine("sending"));
-  // The second printer's step 2 has begun: the record says so before anything is killed.
+  // The second printer's image is on its way: the record says so before anything is killed.
   const auto before = read();
   ASSERT_EQ(before.runs.size(), 1U);
   ASSERT_EQ(before.runs[0].printers.size(), 3U);
@@ -101,9 +101,12 @@ TEST_F(HistoryTest, AProcessKilledMidRunLeavesAnInterruptedRecordOfWhatWasKnown)
   EXPECT_FALSE(first.steps[1].endedAt.empty());
   const auto& second = run.printers[1];
   EXPECT_EQ(second.serialNumber, "SIM0002");
-  EXPECT_EQ(second.statusText, "Flash mode");
+  EXPECT_EQ(second.statusText, "Sending firmware file ...");
   EXPECT_FALSE(second.steps[1].startedAt.empty());
   EXPECT_TRUE(second.steps[1].endedAt.empty());
+  // Counted as the send went, not only when it ended: part of the image, not none of it.
+  EXPECT_GT(second.bytesAccepted, 0U);
+  EXPECT_LT(second.bytesAccepted, kSmallImageBytes);
   const auto& third = run.printers[2];
   EXPECT_EQ(third.serialNumber, "SIM0003");
   EXPECT_EQ(third.statusKey, "StrRes_StatusInFlashMode");

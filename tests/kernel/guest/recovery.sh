@@ -17,9 +17,9 @@ status_at() {
   sed -n "s/^$2=//p" "$file"
 }
 sending() { [ "$(printer "$1" flash_bytes)" -gt 0 ] 2>/dev/null; }
-# cli OUT ARGS...: NobrixVUZ-cli in the background; its pid in $cli_pid.
+# cli OUT ARGS...: NobrixVUZ-cli in the background; its pid in $cli_pid (waited for in this
+# shell, never in a command substitution's subshell, which cannot wait for it).
 cli() { local out=$1; shift; "$NOBRIX_CLI" "$@" --lang en > "$out" 2> "$out.err" & cli_pid=$!; }
-exit_of() { local rc=0; wait "$1" || rc=$?; echo "$rc"; }
 
 before=$failed
 out=$work/killed.out
@@ -46,7 +46,8 @@ out=$work/hangup.out
 cli "$out" update --serial HUP001 --serial HUP002
 wait_for 120 sending HUP001 || note "HUP001 was never sent the image"
 kill -HUP "$cli_pid"
-rc=$(exit_of "$cli_pid")
+rc=0
+wait "$cli_pid" || rc=$?
 [ "$rc" = 0 ] || note "after a hang-up the run exited $rc: $(head -c 300 "$out.err")"
 expect_image "$image" HUP001 full
 expect_image "$image" HUP002 full
@@ -58,7 +59,10 @@ cli "$work/first.out" update --serial LOCK01 --serial LOCK02
 first=$cli_pid
 cli "$work/second.out" update --serial LOCK01 --serial LOCK02
 second=$cli_pid
-codes="$(exit_of "$first") $(exit_of "$second")"
+rc=0 rc2=0
+wait "$first" || rc=$?
+wait "$second" || rc2=$?
+codes="$rc $rc2"
 [ "$codes" = "0 6" ] || [ "$codes" = "6 0" ] || note "exit statuses $codes, expected 0 and 6"
 grep -qh 'Another update run is under way (NobrixVUZ-cli, user root, process' \
   "$work/first.out.err" "$work/second.out.err" || note "the refused run does not name the holder"
