@@ -4,11 +4,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "cli/exit_codes.h"
+#include "cli/help_text.h"
+#include "cli/language_choice.h"
+#include "cli/usage_error.h"
+#include "history/history_location.h"
 
 namespace nobrix::cli {
 
@@ -29,14 +34,24 @@ std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliO
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   std::string error;
   if (!parseCliOptions(arguments, variant, options, error)) {
-    std::fprintf(stderr, "%s\n\n%s", error.c_str(), helpText(variant).c_str());
-    return kExitUsage;
+    const auto bus =
+        variant == Variant::Sim ? history::PrinterBus::kSimulated : history::PrinterBus::kReal;
+    return reportUsageError(options, error, history::historyPath(bus), stdout, stderr);
   }
   if (options.help) {
     std::fputs(helpText(variant).c_str(), stdout);
     return kExitAllUpdated;
   }
+  if (!options.language) {
+    options.language = languageOfEnvironment([](const char* name) { return std::getenv(name); });
+  }
   return std::nullopt;
+}
+
+int printVersion(Variant variant, firmware::ResourceModule& resources, bool imageIsStandIn) {
+  const auto build = history::describeRun(QString::fromLatin1(programName(variant)), resources);
+  std::fputs(versionText(build, imageIsStandIn).c_str(), stdout);
+  return kExitAllUpdated;
 }
 
 CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {

@@ -1,6 +1,8 @@
 // The result reads as the result dialog does: "[updated/total]  printers updated", then its text.
 #include "cli/cli_messages.h"
 
+#include "cli/cli_texts.h"
+
 namespace nobrix::cli {
 
 void CliMessages::showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
@@ -26,7 +28,7 @@ void CliMessages::showMessage(std::int32_t type, std::u16string_view message, st
 
 bool CliMessages::confirm(std::u16string_view question) {
   show(oneLine(question));
-  show(confirmed_ ? "Answered yes: --confirm-model was given." : "Answered no.");
+  show(oneLine(texts_.text(confirmed_ ? keys::kAnsweredYes : keys::kAnsweredNo)));
   return confirmed_;
 }
 

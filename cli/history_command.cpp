@@ -5,19 +5,20 @@
 #include "cli/history_command.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <string>
 
+#include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
+#include "cli/json_documents.h"
 #include "history/history_reader.h"
 #include "history/time_bounds.h"
+#include "l10n/language_state.h"
+#include "workflow/text_format.h"
 
 namespace nobrix::cli {
 
 namespace {
-
-constexpr int kSchemaVersion = 1;
 
 struct Failure {
   int exitCode = kExitSomeNotUpdated;
@@ -136,13 +137,28 @@ std::optional<Failure> readTimeRange(const CliOptions& options, history::History
 
 void printJson(std::FILE* out, const QString& historyFile, const QJsonValue& error,
                const QJsonArray& runs) {
-  const QJsonObject document{{"command", "history"},
-                             {"schemaVersion", kSchemaVersion},
-                             {"history", historyFile},
-                             {"error", error},
-                             {"runs", runs}};
-  std::fputs(QJsonDocument(document).toJson(QJsonDocument::Indented).constData(), out);
+  QJsonObject document = emptyDocument("history");
+  document["history"] = historyFile;
+  document["error"] = error;
+  document["runs"] = runs;
+  std::fputs(documentText(document).constData(), out);
 }
+
+// The program's own sentences in the language asked for, as update says its own.
+class Sayer {
+ public:
+  explicit Sayer(const CliOptions& options)
+      : language_(options.language ? l10n::LanguageState(*options.language)
+                                   : l10n::LanguageState()) {}
+  std::string operator()(std::string_view key, const std::string& value = {}) const {
+    const std::u16string wide = QString::fromStdString(value).toStdU16String();
+    return QString::fromStdU16String(workflow::formatted(language_.text(key), {wide}))
+        .toStdString();
+  }
+
+ private:
+  l10n::LanguageState language_;
+};
 
 int fail(const CliOptions& options, CliContext& context, const Failure& failure) {
   if (options.json) {
@@ -163,19 +179,19 @@ int runHistoryCommand(const CliOptions& options, CliContext& context) {
   if (const auto usage = readTimeRange(options, query)) {
     return fail(options, context, *usage);
   }
+  const Sayer say(options);
   if (context.historyFile.isEmpty()) {
-    return fail(options, context,
-                {kExitSomeNotUpdated, "no-history", "this program keeps no service history"});
+    return fail(options, context, {kExitSomeNotUpdated, "no-history", say(keys::kNoHistoryKept)});
   }
   const history::HistoryListing listing = history::readHistory(context.historyFile, query);
   if (!listing.ok) {
     return fail(options, context,
                 {kExitSomeNotUpdated, std::string(history::troubleCode(listing.trouble)),
-                 "the service history cannot be read: " + listing.problem});
+                 say(keys::kHistoryUnreadable, listing.problem)});
   }
   if (!listing.fileExists) {
-    std::fprintf(context.err, "there is no service history yet (%s)\n",
-                 context.historyFile.toLocal8Bit().constData());
+    std::fprintf(context.err, "%s\n",
+                 say(keys::kNoHistoryYet, context.historyFile.toStdString()).c_str());
   }
   if (options.json) {
     QJsonArray runs;

@@ -18,6 +18,10 @@ int main(int argc, char* argv[]) {
   if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Linux, options)) {
     return *exitCode;
   }
+  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
+  if (options.version) {
+    return cli::printVersion(cli::Variant::Linux, *resources, NOBRIX_IMAGE_IS_STAND_IN != 0);
+  }
   // Before any thread exists, so that every thread inherits the blocked stop signals.
   cli::StopSignals stopSignals;
   QCoreApplication application(argc, argv);
@@ -25,7 +29,6 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<platform::Platform> platform = platform::usblp::makeLinuxPlatform();
   // A build that carries only the generated stand-in must never send it to a real printer; the
   // kernel test stage builds with NOBRIX_SEND_STAND_IN for its emulated printers.
-  std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
   if (NOBRIX_IMAGE_IS_STAND_IN != 0 && NOBRIX_SEND_STAND_IN == 0) {
     resources = firmware::withholdImage(std::move(resources));
   }

@@ -1,6 +1,7 @@
 #include "cli/printer_json.h"
 
 #include "cli/exit_codes.h"
+#include "device/device_layer.h"
 #include "workflow/printer_status.h"
 
 namespace nobrix::cli {
@@ -46,12 +47,27 @@ QJsonObject printerJson(const workflow::headless::ListedPrinter& printer, const 
                      {"reason", reason}};
 }
 
+QJsonObject unusableJson(const platform::UnusableInterface& printer, std::u16string_view text) {
+  using Reason = platform::UnusableInterface::Reason;
+  const device::DeviceIdentity identity = device::identityOfDeviceId(printer.deviceId);
+  return QJsonObject{
+      {"serial", qText(identity.serialNumber)},
+      {"description", qText(identity.description)},
+      {"path", qText(printer.path)},
+      {"reason", printer.reason == Reason::NoRights ? "no-rights" : "busy"},
+      {"holder", printer.heldBy.empty() ? QJsonValue() : QString::fromStdString(printer.heldBy)},
+      {"text", qText(text)}};
+}
+
 QJsonArray rowsJson(const std::vector<workflow::headless::FinalRow>& rows) {
   QJsonArray printers;
   for (const auto& row : rows) {
     printers.append(QJsonObject{{"serial", qText(row.serial)},
+                                {"path", qText(row.path)},
                                 {"status", statusName(row.status)},
                                 {"statusCode", row.status},
+                                {"failedStep", row.failedStep},
+                                {"bytesAccepted", static_cast<qint64>(row.bytesAccepted)},
                                 {"text", qText(row.text)}});
   }
   return printers;
@@ -85,6 +101,10 @@ const char* resultName(int exitCode) {
   switch (exitCode) {
     case kExitAllUpdated:
       return "updated";
+    case kExitUsage:
+      return "usage";
+    case kExitNoPrinter:
+      return "no-printer";
     case kExitRefused:
       return "refused";
     case kExitStopped:

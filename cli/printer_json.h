@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "workflow/headless/headless_rig.h"
 #include "workflow/update_workflow.h"
 
@@ -18,6 +19,11 @@ const char* statusName(std::int32_t status);
 
 // A listed printer, with why it was left out of the run.
 QJsonObject printerJson(const workflow::headless::ListedPrinter& printer, const char* reason);
+// A printer of the product that is attached but cannot be used: serial number, description,
+// path, reason ("no-rights", "busy"), the program holding it (null when not known) and `text`,
+// the sentence that says so in the run's language.
+QJsonObject unusableJson(const platform::UnusableInterface& printer, std::u16string_view text);
+// The run's rows: status, the step that failed and the bytes each printer took.
 QJsonArray rowsJson(const std::vector<workflow::headless::FinalRow>& rows);
 QJsonArray linesJson(const std::vector<std::string>& lines);
 

@@ -1,5 +1,7 @@
 #include "cli/stop_state.h"
 
+#include "cli/cli_texts.h"
+
 namespace nobrix::cli {
 
 void StopState::poll() {
@@ -10,11 +12,7 @@ void StopState::poll() {
   }
   for (int i = 0; i < arrived.stops; ++i) {
     console_.message(
-        stops_++ == 0
-            ? "Stop requested: the printer being written is finished, no further printer is "
-              "started."
-            : "Already stopping: an image being written is never cut off; the run ends after "
-              "the printers that have the image.");
+        oneLine(texts_.text(stops_++ == 0 ? keys::kStopRequested : keys::kAlreadyStopping)));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "cli/console.h"
+#include "ports/text_source.h"
 
 namespace nobrix::cli {
 
@@ -20,8 +21,10 @@ struct ArrivedSignals {
 class StopState {
  public:
   // `takeSignals` returns the signals that arrived since it was last called; null: none ever do.
-  StopState(Console& console, std::function<ArrivedSignals()> takeSignals)
-      : console_(console), takeSignals_(std::move(takeSignals)) {}
+  // What a stop does is said in the language of `texts`.
+  StopState(Console& console, const ports::TextSource& texts,
+            std::function<ArrivedSignals()> takeSignals)
+      : console_(console), texts_(texts), takeSignals_(std::move(takeSignals)) {}
 
   void poll();
   bool requested() {
@@ -33,6 +36,7 @@ class StopState {
 
  private:
   Console& console_;
+  const ports::TextSource& texts_;
   std::function<ArrivedSignals()> takeSignals_;
   int stops_ = 0;
   bool hungUp_ = false;

@@ -2,12 +2,16 @@
 // result and by what each printer's row came to.
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 #include <string>
 
 #include "cli/cli_run.h"
+#include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
+#include "cli/json_documents.h"
 #include "cli/printer_json.h"
 #include "history/sqlite_run_journal.h"
+#include "nobrix/build_constants.h"
 #include "platform/text_encoding.h"
 #include "workflow/printer_status.h"
 
@@ -16,10 +20,13 @@ namespace nobrix::cli {
 int CliRun::update() {
   rig_.listPrinters();
   const Asked asked = tickAskedPrinters();
-  QJsonObject report{
-      {"command", "update"}, {"notListed", asked.notListed}, {"leftOut", asked.leftOut}};
+  QJsonObject report = emptyDocument("update");
+  report["notListed"] = asked.notListed;
+  report["leftOut"] = asked.leftOut;
+  report["unusable"] = asked.unusable;
   if (rig_.view.tickedCount() == 0) {
-    return asked.leftOut.isEmpty() ? reportNoPrinter(report) : reportRun(report, asked);
+    const bool nothingFound = asked.leftOut.isEmpty() && asked.unusable.isEmpty();
+    return nothingFound ? reportNoPrinter(report) : reportRun(report, asked);
   }
   keepHistory();
   rig_.workflow.setUpdateLock(context_.updateLock);
@@ -31,16 +38,22 @@ int CliRun::update() {
 
 // --all takes every listed printer, --serial the printers that carry those serial numbers. A
 // printer waiting in flash mode whose model no earlier run knew is taken only with
-// --confirm-model: it cannot say which model it is.
+// --confirm-model: it cannot say which model it is. A printer of the product that is attached
+// but cannot be used is one not updated.
 CliRun::Asked CliRun::tickAskedPrinters() {
   Asked asked;
-  const auto printers = rig_.listedPrinters();
+  const auto unusable = unusablePrinters();
   for (const auto& serial : options_.serials) {
     if (!rig_.view.tickSerial(platform::fromUtf8(serial))) {
-      asked.notListed.append(QString::fromStdString(serial));
-      console_.message("No supported printer with serial number " + serial + " is attached.");
+      noteNotTicked(serial, unusable, asked);
     }
   }
+  if (options_.all) {
+    for (const auto& printer : unusable) {
+      noteUnusable(printer, asked);
+    }
+  }
+  const auto printers = rig_.listedPrinters();
   for (int entry = 0; entry < static_cast<int>(printers.size()); ++entry) {
     const bool wanted = options_.all || rig_.view.isPrinterChecklistEntryTicked(entry);
     rig_.view.setTicked(entry, wanted && mayBeTicked(printers[entry], asked.leftOut));
@@ -48,15 +61,31 @@ CliRun::Asked CliRun::tickAskedPrinters() {
   return asked;
 }
 
+void CliRun::noteNotTicked(const std::string& serial, const std::vector<UnusablePrinter>& unusable,
+                           Asked& asked) {
+  const std::u16string wide = platform::fromUtf8(serial);
+  const auto found = std::find_if(unusable.begin(), unusable.end(),
+                                  [&wide](const UnusablePrinter& p) { return p.serial == wide; });
+  if (found != unusable.end()) {
+    noteUnusable(*found, asked);
+    return;
+  }
+  asked.notListed.append(QString::fromStdString(serial));
+  console_.message(say(keys::kSerialNotAttached, {wide}));
+}
+
+void CliRun::noteUnusable(const UnusablePrinter& printer, Asked& asked) {
+  asked.unusable.append(printer.json);
+  console_.message(oneLine(printer.text));
+}
+
 bool CliRun::mayBeTicked(const workflow::headless::ListedPrinter& printer, QJsonArray& leftOut) {
   if (!printer.inFlashMode || printer.modelKnown || options_.confirmModel) {
     return true;
   }
   leftOut.append(printerJson(printer, "model-unknown"));
-  console_.message("The printer with serial number " + oneLine(printer.serial) +
-                   " is in flash mode and does not report its model; it was left out. If it is "
-                   "a " +
-                   build::kProductName.data() + ", run again with --confirm-model.");
+  console_.message(
+      say(keys::kLeftOutUnknownModel, {printer.serial, build::kProductNameWide.view()}));
   return false;
 }
 
@@ -64,8 +93,10 @@ int CliRun::reportNoPrinter(QJsonObject report) {
   for (const auto& line : rig_.view.diagnosis()) {
     console_.message(oneLine(line));
   }
-  console_.message(oneLine(text(workflow::keys::kConnectPrinter)));
-  report["result"] = "no-printer";
+  const std::string connect = oneLine(text(workflow::keys::kConnectPrinter));
+  console_.message(connect);
+  report["result"] = resultName(kExitNoPrinter);
+  report["error"] = errorFor(kExitNoPrinter, connect);
   if (options_.json) {
     printJson(report);
   }
@@ -105,31 +136,34 @@ void CliRun::noteRunEvents() {
 
 int CliRun::reportRun(QJsonObject report, const Asked& asked) {
   const auto result = messages_.result();
-  const workflow::StartRefusal refusal = rig_.workflow.lastRefusal();
   const auto rows = rig_.finalRows();
   const bool stopped = stop_.wasRequested();
-  const bool allUpdated = result && result->updated == result->total && asked.notListed.isEmpty() &&
-                          asked.leftOut.isEmpty();
   if (stopped) {
     sayHowTheStopLeftThem(rows);
   }
   if (!rig_.workflow.lockProblem().empty()) {
-    console_.message("The update lock could not be used: " + rig_.workflow.lockProblem());
+    console_.message(say(keys::kLockUnusable, {platform::fromUtf8(rig_.workflow.lockProblem())}));
   }
-  int exitCode = exitCodeOf(refusal, rig_.workflow.runFinished(), stopped, allUpdated);
-  if (exitCode == kExitAllUpdated && !historyKept()) {
-    exitCode = kExitHistoryNotKept;
-  }
+  const bool allUpdated = result && result->updated == result->total && asked.complete();
+  const int exitCode = runExitCode(stopped, allUpdated);
+  const auto shown = messages_.shown();
   report["result"] = resultName(exitCode);
+  report["error"] = errorFor(exitCode, shown.empty() ? resultName(exitCode) : shown.back());
   report["stopped"] = stopped;
   report["total"] = result ? result->total : 0;
   report["updated"] = result ? result->updated : 0;
   report["printers"] = rowsJson(rows);
-  report["messages"] = linesJson(messages_.shown());
+  report["messages"] = linesJson(shown);
   if (options_.json) {
     printJson(report);
   }
   return exitCode;
+}
+
+int CliRun::runExitCode(bool stopped, bool allUpdated) const {
+  const int exitCode =
+      exitCodeOf(rig_.workflow.lastRefusal(), rig_.workflow.runFinished(), stopped, allUpdated);
+  return exitCode == kExitAllUpdated && !historyKept() ? kExitHistoryNotKept : exitCode;
 }
 
 // Kept in full, or completed at its end from what the run kept in memory; without a history file
@@ -152,11 +186,8 @@ void CliRun::sayHowTheStopLeftThem(const std::vector<workflow::headless::FinalRo
     waiting += row.status == workflow::kStoppedInFlashMode ? 1 : 0;
     updated += row.status == workflow::kUpdateCompleted ? 1 : 0;
   }
-  console_.message("Stopped: " + std::to_string(untouched) + " printer(s) not touched, " +
-                   std::to_string(waiting) +
-                   " left in flash mode waiting for the firmware (finish them with this program, "
-                   "or switch them off and on), " +
-                   std::to_string(updated) + " updated.");
+  const auto count = [](int n) { return platform::fromUtf8(std::to_string(n)); };
+  console_.message(say(keys::kStoppedSummary, {count(untouched), count(waiting), count(updated)}));
 }
 
 }  // namespace nobrix::cli

@@ -269,5 +269,57 @@
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>Der Serviceverlauf kann nicht geschrieben werden: Dieses Update wird nicht aufgezeichnet. Das Update läuft weiter.</translation>
     </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>Es ist kein unterstützter Drucker mit der Seriennummer %1 angeschlossen.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>Der Drucker mit der Seriennummer %1 ist im Flash-Modus und meldet sein Modell nicht; er wurde ausgelassen. Wenn es ein %2 ist, starten Sie erneut mit --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Stopp angefordert: Der Drucker, der gerade beschrieben wird, wird fertiggestellt; kein weiterer Drucker wird begonnen.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Wird bereits angehalten: Eine Firmware, die gerade gesendet wird, wird nie abgebrochen; der Lauf endet nach den Druckern, die die Firmware bereits haben.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Angehalten: %1 Drucker nicht berührt, %2 im Flash-Modus und warten auf die Firmware (mit diesem Programm fertigstellen oder aus- und wieder einschalten), %3 aktualisiert.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>Die Sperre für Aktualisierungen konnte nicht verwendet werden: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Mit Ja beantwortet: --confirm-model wurde angegeben.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Mit Nein beantwortet.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>Es ist kein unterstützter Drucker angeschlossen.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>Kein unterstützter Drucker kann verwendet werden; die angeschlossenen sind mit dem Grund aufgeführt.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>es gibt noch keinen Serviceverlauf (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>der Serviceverlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>dieses Programm führt keinen Serviceverlauf</translation>
+    </message>
 </context>
 </TS>

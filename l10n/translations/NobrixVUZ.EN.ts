@@ -269,5 +269,57 @@
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>The service history cannot be written: this update is not recorded. The update goes on.</translation>
     </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>No supported printer with serial number %1 is attached.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Stop requested: the printer being written is finished, no further printer is started.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>The update lock could not be used: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Answered yes: --confirm-model was given.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Answered no.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>No supported printer is attached.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>No supported printer can be used; the ones attached are listed with the reason.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>there is no service history yet (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>the service history cannot be read: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>this program keeps no service history</translation>
+    </message>
 </context>
 </TS>

@@ -269,5 +269,57 @@
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>No se puede escribir el historial de servicio: esta actualización no queda registrada. La actualización continúa.</translation>
     </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>No hay conectada ninguna impresora compatible con el número de serie %1.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>La impresora con el número de serie %1 está en modo flash y no indica su modelo; se ha omitido. Si es una %2, vuelva a ejecutar con --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Detención solicitada: la impresora que se está escribiendo se termina; no se empieza ninguna otra impresora.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Ya se está deteniendo: nunca se corta un firmware que se está enviando; la ejecución termina después de las impresoras que ya tienen el firmware.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Detenido: %1 impresora(s) sin tocar, %2 en modo flash esperando el firmware (termínelas con este programa o apáguelas y enciéndalas), %3 actualizada(s).</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>No se pudo usar el bloqueo de actualización: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Respondido que sí: se indicó --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Respondido que no.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>No hay ninguna impresora compatible conectada.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>No se puede usar ninguna impresora compatible; las conectadas se indican con el motivo.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>todavía no hay historial de servicio (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>no se puede leer el historial de servicio: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>este programa no guarda historial de servicio</translation>
+    </message>
 </context>
 </TS>

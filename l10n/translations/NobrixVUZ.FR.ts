@@ -269,5 +269,57 @@
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>L'historique de maintenance ne peut pas être écrit&#160;: cette mise à jour n'est pas enregistrée. La mise à jour continue.</translation>
     </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>Aucune imprimante prise en charge portant le numéro de série %1 n'est connectée.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>L'imprimante portant le numéro de série %1 est en mode flash et n'indique pas son modèle&#160;; elle a été laissée de côté. S'il s'agit d'une %2, relancez avec --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Arrêt demandé&#160;: l'imprimante en cours d'écriture est terminée, aucune autre imprimante n'est commencée.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Arrêt déjà en cours&#160;: un micrologiciel en cours d'envoi n'est jamais interrompu&#160;; l'exécution se termine après les imprimantes qui l'ont déjà reçu.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Arrêté&#160;: %1 imprimante(s) non touchée(s), %2 en mode flash en attente du micrologiciel (terminez-les avec ce programme, ou éteignez-les et rallumez-les), %3 mise(s) à jour.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>Le verrou de mise à jour n'a pas pu être utilisé&#160;: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Réponse oui&#160;: --confirm-model a été donné.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Réponse non.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>Aucune imprimante prise en charge n'est connectée.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>Aucune imprimante prise en charge ne peut être utilisée&#160;; celles qui sont connectées sont indiquées avec la raison.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>il n'y a pas encore d'historique de maintenance (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>l'historique de maintenance ne peut pas être lu&#160;: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>ce programme ne tient pas d'historique de maintenance</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 
 #include "cli/cli_program.h"
 #include "cli/sim_setup.h"
+#include "cli/usage_error.h"
 
 namespace nobrix::testing {
 
@@ -73,13 +74,15 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   CliOutcome outcome;
   cli::CliOptions options;
   std::string error;
-  if (!cli::parseCliOptions(arguments, cli::Variant::Sim, options, error)) {
-    outcome.exitCode = 2;
-    outcome.err = error;
-    return outcome;
-  }
   MemoryStream out;
   MemoryStream err;
+  if (!cli::parseCliOptions(arguments, cli::Variant::Sim, options, error)) {
+    outcome.exitCode =
+        cli::reportUsageError(options, error, settings.historyFile, out.file(), err.file());
+    outcome.out = out.text();
+    outcome.err = err.text();
+    return outcome;
+  }
   std::FILE* closedPipe = settings.outputClosed ? pipeWithoutReader() : nullptr;
   cli::CliContext context{platform, resources, closedPipe != nullptr ? closedPipe : out.file(),
                           err.file()};

@@ -28,7 +28,7 @@ const ExitCase kExitCases[] = {
     {"NeverReturns", "never-returns", {"update", "--all"}, 1, "not-updated", 3, 2},
     {"Unplugged", "unplugged", {"update", "--all"}, 1, "not-updated", 3, 2},
     {"NeverFinishes", "never-finishes", {"update", "--all"}, 1, "not-updated", 3, 2},
-    {"OneSerial", "default", {"update", "--serial", "CN53A1B003"}, 0, "updated", 1, 1},
+    {"OneSerial", "default", {"update", "--serial=CN53A1B003"}, 0, "updated", 1, 1},
     // A serial number asked for but not attached is a printer not updated.
     {"OneSerialMissing",
      "default",
@@ -103,6 +103,34 @@ TEST_P(ExitCodes, JsonReportAndExitStatus) {
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ExitCodes, ::testing::ValuesIn(kExitCases),
                          [](const auto& param) { return std::string(param.param.name); });
+
+// Printers of the product that are attached but cannot be used are printers not updated: update
+// names each with its reason and holder, as list does, and says why on standard error.
+TEST(ExitCodes, AttachedButUnusablePrintersAreNotUpdated) {
+  ImageResources resources(kCliImageBytes);
+  for (const auto& [arguments, exitCode, named] :
+       {std::tuple{std::vector<std::string>{"update", "--all"}, 1, 2},
+        std::tuple{std::vector<std::string>{"update", "--serial", "CN53A1B006"}, 1, 1},
+        std::tuple{std::vector<std::string>{"list"}, 0, 2}}) {
+    auto bus = scenarioBus("unusable", resources);
+    auto withJson = arguments;
+    withJson.insert(withJson.end(), {"--json", "--lang", "en"});
+    const CliOutcome outcome = runCliOn(*bus, *bus, resources, withJson);
+    EXPECT_EQ(outcome.exitCode, exitCode) << outcome.err;
+    const QJsonArray unusable = outcome.json()["unusable"].toArray();
+    ASSERT_EQ(unusable.size(), named);
+    for (const auto entry : unusable) {
+      const QJsonObject printer = entry.toObject();
+      const bool held = printer["serial"] == "CN53A1B005";
+      EXPECT_TRUE(held || printer["serial"] == "CN53A1B006");
+      EXPECT_EQ(printer["reason"], held ? "busy" : "no-rights");
+      EXPECT_EQ(printer["holder"], held ? QJsonValue("cupsd (pid 812)") : QJsonValue());
+      const std::string text = printer["text"].toString().toStdString();
+      EXPECT_NE(text.find("] is connected, but"), std::string::npos) << text;
+      EXPECT_EQ(outcome.err.find(text) != std::string::npos, arguments[0] == "update");
+    }
+  }
+}
 
 // Without an image the run is refused before any printer is switched, as in the window.
 TEST(ExitCodesRefused, NoImageTouchesNoPrinter) {

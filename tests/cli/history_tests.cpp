@@ -199,7 +199,7 @@ TEST(HistoryCommand, EveryFailureIsOneJsonDocumentWithItsCodeAndAReasonOnStandar
 
   CliRunSettings none;
   none.historyFile = folder.filePath(QStringLiteral("none.sqlite"));
-  const CliOutcome empty = runCliOn(idle, idle, resources, {"history"}, none);
+  const CliOutcome empty = runCliOn(idle, idle, resources, {"history", "--lang", "en"}, none);
   EXPECT_EQ(empty.exitCode, 0);
   EXPECT_NE(empty.err.find("no service history yet"), std::string::npos) << empty.err;
 }
