@@ -1,14 +1,15 @@
 # shellcheck shell=bash disable=SC2154
 # The bad days of NobrixVUZ-cli on the real driver, each on its own printers (scripts/test-kernel
 # sets them up): a run killed mid-image and the printer finished by the next run, a hang-up
-# mid-image, two runs started together, and twins whose first never switches.
+# mid-image, two runs started together, twins whose first never switches, and update --all with a
+# printer another program holds.
 mkdir -p /run/lock  # where a Debian system keeps the update lock
 export NOBRIX_HISTORY=$work/history.sqlite
 image=$work/recovery-image.out
 "$NOBRIX_DRIVER" image > "$image"
-# The twins wait off the bus until their case.
+# The twins and the printer another program holds wait off the bus until their cases.
 control_at() { awk -F'\t' -v i="$1" '$1 == i { print $4 }' "$USBVM_STATE/printers.tsv"; }
-for i in 4 5 6; do echo leave > "$(control_at $i)"; done
+for i in 4 5 6 7; do echo leave > "$(control_at $i)"; done
 
 # status_at INDEX KEY: a value from the status file of the printer set up INDEX-th (twins share
 # a serial number, so they are told apart by their place).
@@ -90,4 +91,23 @@ for i in 5 6; do
     note "twin $i took $(status_at $i flash_bytes) bytes, CRC-32 $(status_at $i flash_crc32)"
 done
 verdict "twins whose first never switches: the two that did are each sent the image once"
+[ "$failed" = "$before" ] || { show_output "$out"; show_output "$out.err"; }
+
+# update --all with a printer of the product that another program holds: it is not updated, and
+# says so (exit 1, the reason and the holder in the JSON). The twin left in normal mode goes first.
+before=$failed
+echo leave > "$(control_at 4)"
+echo join > "$(control_at 7)"
+wait_for 30 lpid -f 'SN:UNUS01;' -t 1 > /dev/null || note "UNUS01 did not join"
+node=$(lpid -f 'SN:UNUS01;' -t 5)
+sleep 300 > "$node" &
+holder=$!
+out=$work/unusable.out
+rc=0
+timeout -k 5 120 "$NOBRIX_CLI" update --all --json --lang en > "$out" 2> "$out.err" || rc=$?
+kill "$holder"; wait "$holder" 2>/dev/null
+[ "$rc" = 1 ] || note "update --all with a held printer exited $rc"
+tr -d ' \n' < "$out" | grep -q '"reason":"busy"' || note "no busy reason in the JSON"
+tr -d ' \n' < "$out" | grep -q '"serial":"UNUS01"' || note "UNUS01 is not in the JSON"
+verdict "update --all: a printer another program holds is not updated, with its reason (exit 1)"
 [ "$failed" = "$before" ] || { show_output "$out"; show_output "$out.err"; }
