@@ -40,13 +40,6 @@ std::string readAll(int fd) {
 
 }  // namespace
 
-FileUpdateLock::FileUpdateLock(std::string path, LockHolder self)
-    : path_(std::move(path)), self_(std::move(self)) {}
-
-FileUpdateLock::~FileUpdateLock() {
-  release();
-}
-
 bool FileUpdateLock::acquire(LockHolder& holder, std::string& problem) {
   if (handle_ >= 0) {
     return true;

@@ -48,13 +48,6 @@ std::string systemText(DWORD error) {
 
 }  // namespace
 
-FileUpdateLock::FileUpdateLock(std::string path, LockHolder self)
-    : path_(std::move(path)), self_(std::move(self)) {}
-
-FileUpdateLock::~FileUpdateLock() {
-  release();
-}
-
 bool FileUpdateLock::acquire(LockHolder& holder, std::string& problem) {
   if (handle_ != -1) {
     return true;

@@ -1,10 +1,17 @@
-// The holder's three lines, the part of the lock that is the same on every system.
+// What the lock is alike on every system: its life, and the holder's three lines.
 #include <cstdlib>
 #include <sstream>
 
 #include "platform/lock/file_update_lock.h"
 
 namespace nobrix::platform {
+
+FileUpdateLock::FileUpdateLock(std::string path, LockHolder self)
+    : path_(std::move(path)), self_(std::move(self)) {}
+
+FileUpdateLock::~FileUpdateLock() {
+  release();
+}
 
 std::string holderText(const LockHolder& holder) {
   return holder.program + "\n" + holder.user + "\n" + std::to_string(holder.processId) + "\n";
