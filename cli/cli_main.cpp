@@ -1,26 +1,21 @@
 #include "cli/cli_main.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
+#include <QDateTime>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "cli/exit_codes.h"
+#include "cli/system_console.h"
 
 namespace nobrix::cli {
 
 namespace {
 
 std::string wallClockStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
-  return text;
+  return QDateTime::currentDateTime()
+      .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+      .toStdString();
 }
 
 }  // namespace
@@ -41,11 +36,9 @@ std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliO
 
 CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {
   CliContext context{platform, resources, stdout, stderr};
-  context.terminal = isatty(STDOUT_FILENO) == 1;
-  winsize size{};
-  if (context.terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0) {
-    context.terminalWidth = size.ws_col;
-  }
+  const TerminalInfo terminal = describeTerminal(stdout);
+  context.terminal = terminal.liveLines;
+  context.terminalWidth = terminal.width;
   context.stamp = wallClockStamp;
   return context;
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "cli/stop_signals.h"
 #include "l10n/languages.h"
 
 namespace nobrix::cli {
@@ -131,10 +132,12 @@ On a terminal each printer has a live line (its status, and while the image is s
 sent and the rate); otherwise every change is one line with a time stamp. Messages the window
 would show in a dialog go to standard error.
 
-SIGINT or SIGTERM never cut off an image that is being written: the printer being written is
-finished (and waited for, with every printer that already has the image), no further printer is
-switched or sent the image, their rows read "stopped", and the exit status is 1. Later signals
-are noted and change nothing more.
+)";
+  text += "Stopping (" + std::string(stopRequestNames()) + R"():
+an image that is being written is never cut off: the printer being written is finished (and
+waited for, with every printer that already has the image), no further printer is switched or
+sent the image, their rows read "stopped", and the exit status is 1. Later stop requests are
+noted and change nothing more.
 
 Exit status:
   0  every printer asked for was updated (list: supported printers were found;

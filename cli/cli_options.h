@@ -12,7 +12,8 @@
 
 namespace nobrix::cli {
 
-enum class Variant { Linux, Sim };
+// Real: on the system's printers (usblp on Linux, usbprint on Windows); Sim: on the simulated bus.
+enum class Variant { Real, Sim };
 
 struct CliOptions {
   std::string command;  // "list", "update" or "history"; empty with help

@@ -13,7 +13,7 @@
 int main(int argc, char* argv[]) {
   using namespace nobrix;
   cli::CliOptions options;
-  if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Linux, options)) {
+  if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Real, options)) {
     return *exitCode;
   }
   // Before any thread exists, so that every thread inherits the blocked stop signals.

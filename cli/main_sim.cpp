@@ -9,11 +9,13 @@
 #include "cli/exit_codes.h"
 #include "cli/sim_setup.h"
 #include "cli/stop_signals.h"
+#include "cli/system_console.h"
 #include "firmware/embedded/program_resources.h"
 #include "history/history_location.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
+  cli::ConsoleSession console;
   cli::CliOptions options;
   if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Sim, options)) {
     return *exitCode;

@@ -1,10 +1,12 @@
-// SIGINT and SIGTERM as a count the window thread reads between two pieces of work, instead of
-// handlers that could run on the send worker and interrupt its writes. Construct it before any
-// thread starts: the signals are blocked in this thread, and every thread started later inherits
-// that.
+// SIGINT and SIGTERM (on Windows: Ctrl+C, Ctrl+Break and closing the console) as a count the
+// window thread reads between two pieces of work, instead of handlers that could run on the send
+// worker and interrupt its writes. Construct it before any thread starts: on Linux the signals
+// are blocked in this thread, and every thread started later inherits that. CMake picks the
+// system's file: stop_signals.cpp (Linux) or stop_signals_windows.cpp.
 #pragma once
 
-#include <signal.h>
+#include <memory>
+#include <string_view>
 
 namespace nobrix::cli {
 
@@ -19,8 +21,11 @@ class StopSignals {
   int take();
 
  private:
-  int descriptor_ = -1;
-  sigset_t previousMask_{};
+  struct Source;  // the system's side: a signal descriptor, or the console's handler
+  std::unique_ptr<Source> source_;
 };
+
+// How a user asks this system's program to stop, for the help text.
+std::string_view stopRequestNames();
 
 }  // namespace nobrix::cli
