@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,6 +19,23 @@ namespace nobrix::testing {
 
 inline constexpr std::size_t kCliImageBytes = 300'000;
 
+// A stream whose bytes are read back as written, on every system (a file in a folder of its own,
+// binary, so that nothing is translated on the way).
+class CapturedStream {
+ public:
+  CapturedStream();
+  ~CapturedStream();
+  CapturedStream(const CapturedStream&) = delete;
+  CapturedStream& operator=(const CapturedStream&) = delete;
+
+  std::FILE* file() { return file_; }
+  std::string text();  // everything written so far
+
+ private:
+  QTemporaryDir folder_;
+  std::FILE* file_;
+};
+
 struct CliOutcome {
   int exitCode = -1;
   std::string out;
@@ -28,6 +47,7 @@ struct CliRunSettings {
   bool terminal = false;
   std::function<int()> takeSignals = {};
   QString historyFile = {};  // empty: nothing recorded, and history refuses
+  std::FILE* out = nullptr;  // standard output; null: captured in the outcome
 };
 
 // The scenario's bus for these arguments (null: unknown scenario), carrying `resources`' image.

@@ -1,8 +1,7 @@
-// SIGINT and SIGTERM during a send, delivered to the process as a user's Ctrl-C or a service
-// manager's stop would be: the image being written is finished, no further printer is started.
+// SIGINT and SIGTERM during a send (on Windows the console's Ctrl+C and Ctrl+Break), delivered to
+// the process as a user's Ctrl-C or a service manager's stop would be: the image being written is
+// finished, no further printer is started.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <unistd.h>
 
 #include <QJsonArray>
 #include <atomic>
@@ -10,39 +9,43 @@
 #include "cli/stop_signals.h"
 #include "firmware/firmware_transfer.h"
 #include "tests/cli/cli_harness.h"
+#include "tests/cli/stop_requests.h"
 #include "tests/support/forwarding_platform.h"
 
 namespace nobrix::testing {
 namespace {
 
-// Sends the process SIGINT on the first image piece written and SIGTERM on the third, from the
+// Asks the process to stop on the first image piece written and again on the third, from the
 // send worker, while the image is on its way.
 class SignallingPlatform final : public ForwardingPlatform {
  public:
-  using ForwardingPlatform::ForwardingPlatform;
+  SignallingPlatform(platform::Platform& inner, StopRequests& stops)
+      : ForwardingPlatform(inner), stops_(stops) {}
 
   platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
                            std::size_t size) override {
     if (size == firmware::FirmwareTransfer::kPieceBytes) {
       const int piece = ++pieces_;
       if (piece == 1) {
-        kill(getpid(), SIGINT);
+        stops_.interrupt();
       } else if (piece == 3) {
-        kill(getpid(), SIGTERM);
+        stops_.terminate();
       }
     }
     return ForwardingPlatform::write(handle, data, size);
   }
 
  private:
+  StopRequests& stops_;
   std::atomic<int> pieces_{0};
 };
 
 TEST(Signals, SignalsDuringASendFinishItAndStartNoOtherPrinter) {
   cli::StopSignals stopSignals;  // before the run's threads, which inherit the blocked signals
+  StopRequests stops;
   ImageResources resources(kCliImageBytes);
   auto bus = scenarioBus("default", resources);
-  SignallingPlatform platform(*bus);
+  SignallingPlatform platform(*bus, stops);
   const CliOutcome outcome =
       runCliOn(platform, *bus, resources, {"update", "--all", "--json", "--lang", "en"},
                CliRunSettings{.takeSignals = [&stopSignals] { return stopSignals.take(); }});

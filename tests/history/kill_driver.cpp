@@ -1,9 +1,9 @@
 // A run on the simulated bus recorded in the history file NOBRIX_HISTORY names. Once the second
 // printer's send step has begun it prints "sending" and waits to be killed, so a test can kill
 // it in the middle of the run at a known point.
-#include <unistd.h>
-
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 
 #include "history/history_location.h"
 #include "tests/history/history_fixture.h"
@@ -24,9 +24,11 @@ int main() {
     if (event == "stepStarted" && row == 1 && ++secondRowSteps == 2) {
       std::puts("sending");
       std::fflush(stdout);
-      for (;;) {
-        pause();
-      }
+      // Nothing ever wakes this wait: the driver waits to be killed.
+      std::mutex mutex;
+      std::condition_variable never;
+      std::unique_lock lock(mutex);
+      never.wait(lock, [] { return false; });
     }
   };
   rig.workflow.setRunJournal(stopping);
