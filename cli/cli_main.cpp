@@ -1,11 +1,8 @@
 #include "cli/cli_main.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
+#include <QDateTime>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -14,18 +11,16 @@
 #include "cli/language_choice.h"
 #include "cli/usage_error.h"
 #include "history/history_location.h"
+#include "cli/system_console.h"
 
 namespace nobrix::cli {
 
 namespace {
 
 std::string wallClockStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
-  return text;
+  return QDateTime::currentDateTime()
+      .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+      .toStdString();
 }
 
 }  // namespace
@@ -56,12 +51,10 @@ int printVersion(Variant variant, firmware::ResourceModule& resources, bool imag
 
 CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {
   CliContext context{platform, resources, stdout, stderr};
-  context.terminal = isatty(STDOUT_FILENO) == 1;
-  context.errTerminal = isatty(STDERR_FILENO) == 1;
-  winsize size{};
-  if (context.terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0) {
-    context.terminalWidth = size.ws_col;
-  }
+  const TerminalInfo terminal = describeTerminal(stdout);
+  context.terminal = terminal.liveLines;
+  context.terminalWidth = terminal.width;
+  context.errTerminal = describeTerminal(stderr).liveLines;
   context.stamp = wallClockStamp;
   return context;
 }

@@ -13,10 +13,11 @@
 
 namespace nobrix::cli {
 
-enum class Variant { Linux, Sim };
+// Real: on the system's printers (usblp on Linux, usbprint on Windows); Sim: on the simulated bus.
+enum class Variant { Real, Sim };
 
 struct CliOptions {
-  Variant variant = Variant::Linux;
+  Variant variant = Variant::Real;
   std::string command;  // "list", "update" or "history"; empty when none was named
   bool help = false;
   bool version = false;

@@ -2,6 +2,9 @@
 // fields are described there too, from packaging/linux/NobrixVUZ-cli.h2m.
 #include "cli/help_text.h"
 
+#include "cli/stop_signals.h"
+#include "platform/lock/file_update_lock.h"
+
 namespace nobrix::cli {
 
 namespace {
@@ -54,25 +57,31 @@ constexpr const char* kSimOptions =
                            real time) or realtime.
 )";
 
-constexpr const char* kBehaviour = R"(
+constexpr const char* kOutput = R"(
 On a terminal each printer has a live line (its status, and while the image is sent the share
 sent and the rate); otherwise every change is one line with a time stamp. Messages the window
 would show in a dialog go to standard error.
 
-SIGINT or SIGTERM never cut off an image that is being written: the printer being written is
-finished (and waited for, with every printer that already has the image), no further printer is
-switched or sent the image, and the exit status is 5. Each printer's row says what the stop left:
-not touched, or in flash mode waiting for the firmware (run update again to finish it, or switch
-it off and on), or updated. Later signals are noted and change nothing more. A hang-up (SIGHUP)
-or a reader of standard output that goes away ends nothing: the run goes on, and the history
-notes it. Only SIGKILL ends a run at once; a printer it leaves in flash mode is listed and
-finished by the next update.
+)";
+
+// The stop requests and the lock file are the system's own (stop_signals*.cpp, the update lock).
+std::string behaviour() {
+  return kOutput + std::string("A stop (") + std::string(stopRequestNames()) + R"() never cuts off an
+image that is being written: the printer being written is finished (and waited for, with every
+printer that already has the image), no further printer is switched or sent the image, and the
+exit status is 5. Each printer's row says what the stop left: not touched, or in flash mode
+waiting for the firmware (run update again to finish it, or switch it off and on), or updated.
+Later stop requests are noted and change nothing more. A hang-up (the terminal or the remote
+session going away) or a reader of standard output that goes away ends nothing: the run goes on,
+and the history notes it. Only a kill ends a run at once; a printer it leaves in flash mode is
+listed and finished by the next update.
 
 Only one update runs at a time on a machine: another program's run (this one or the window,
 any user) is refused before anything is touched, naming the program, user and process that
-holds the printers (lock file /run/lock/nobrixvuz.lock, or NOBRIX_LOCK).
+holds the printers (the lock file )" + platform::defaultUpdateLockPath() + R"(, or NOBRIX_LOCK).
 
 )";
+}
 
 constexpr const char* kExitStatus = R"(Exit status:
   0  every printer asked for was updated (list: a supported printer is attached;
@@ -82,7 +91,7 @@ constexpr const char* kExitStatus = R"(Exit status:
   2  wrong command line
   3  no supported printer is attached (or none of the serial numbers asked for)
   4  refused before any printer was touched (for example: no firmware image in this build)
-  5  the run was stopped (SIGINT, SIGTERM)
+  5  the run was stopped (a stop request, see above)
   6  refused: another update run holds the printers; nothing was touched
   7  every printer asked for was updated, but the service history could not be kept
 )";
@@ -94,7 +103,7 @@ std::string helpText(Variant variant) {
   if (variant == Variant::Sim) {
     text += kSimOptions;
   }
-  return text + kBehaviour + kExitStatus;
+  return text + behaviour() + kExitStatus;
 }
 
 std::string exitStatusText() {

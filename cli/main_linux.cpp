@@ -15,12 +15,12 @@
 int main(int argc, char* argv[]) {
   using namespace nobrix;
   cli::CliOptions options;
-  if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Linux, options)) {
+  if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Real, options)) {
     return *exitCode;
   }
   std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
   if (options.version) {
-    return cli::printVersion(cli::Variant::Linux, *resources, NOBRIX_IMAGE_IS_STAND_IN != 0);
+    return cli::printVersion(cli::Variant::Real, *resources, NOBRIX_IMAGE_IS_STAND_IN != 0);
   }
   // Before any thread exists, so that every thread inherits the blocked stop signals.
   cli::StopSignals stopSignals;

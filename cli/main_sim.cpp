@@ -9,6 +9,7 @@
 #include "cli/sim_setup.h"
 #include "cli/stop_signals.h"
 #include "cli/usage_error.h"
+#include "cli/system_console.h"
 #include "firmware/embedded/program_resources.h"
 #include "history/history_location.h"
 #include "platform/lock/file_update_lock.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
+  cli::ConsoleSession console;
   cli::CliOptions options;
   if (const auto exitCode = cli::parseCommandLine(argc, argv, cli::Variant::Sim, options)) {
     return *exitCode;

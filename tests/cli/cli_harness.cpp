@@ -1,11 +1,9 @@
 #include "tests/cli/cli_harness.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QJsonDocument>
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/cli_program.h"
 #include "cli/sim_setup.h"
@@ -13,46 +11,29 @@
 
 namespace nobrix::testing {
 
-namespace {
-
-// A stream in memory whose text is read back after it is closed.
-class MemoryStream {
- public:
-  MemoryStream() : file_(open_memstream(&buffer_, &size_)) {}
-  ~MemoryStream() {
-    close();
-    std::free(buffer_);
-  }
-  std::FILE* file() { return file_; }
-  std::string text() {
-    close();
-    return buffer_ != nullptr ? std::string(buffer_, size_) : std::string();
-  }
-
- private:
-  void close() {
-    if (file_ != nullptr) {
-      std::fclose(file_);
-      file_ = nullptr;
-    }
-  }
-  char* buffer_ = nullptr;
-  std::size_t size_ = 0;
-  std::FILE* file_;
-};
-
-// Standard output of a run piped into a reader that has gone away (`... | head -1`): every write
-// fails with EPIPE, and SIGPIPE would end the process where it is not ignored.
-std::FILE* pipeWithoutReader() {
-  int ends[2];
-  if (pipe(ends) != 0) {
-    return nullptr;
-  }
-  close(ends[0]);
-  return fdopen(ends[1], "w");
+CapturedStream::CapturedStream()
+    : file_(
+          std::fopen(folder_.filePath(QStringLiteral("stream")).toLocal8Bit().constData(), "w+b")) {
+  EXPECT_NE(file_, nullptr) << folder_.path().toStdString();
 }
 
-}  // namespace
+CapturedStream::~CapturedStream() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
+  }
+}
+
+std::string CapturedStream::text() {
+  std::string text;
+  if (file_ == nullptr || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0) {
+    return text;
+  }
+  char buffer[4096];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file_)) > 0;) {
+    text.append(buffer, got);
+  }
+  return text;
+}
 
 QJsonObject CliOutcome::json() const {
   QJsonParseError error{};
@@ -74,8 +55,8 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   CliOutcome outcome;
   cli::CliOptions options;
   std::string error;
-  MemoryStream out;
-  MemoryStream err;
+  CapturedStream out;
+  CapturedStream err;
   if (!cli::parseCliOptions(arguments, cli::Variant::Sim, options, error)) {
     outcome.exitCode =
         cli::reportUsageError(options, error, settings.historyFile, out.file(), err.file());
@@ -83,8 +64,7 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
     outcome.err = err.text();
     return outcome;
   }
-  std::FILE* closedPipe = settings.outputClosed ? pipeWithoutReader() : nullptr;
-  cli::CliContext context{platform, resources, closedPipe != nullptr ? closedPipe : out.file(),
+  cli::CliContext context{platform, resources, settings.out ? settings.out : out.file(),
                           err.file()};
   cli::useBusClock(context, clock);
   context.terminal = settings.terminal;
@@ -95,9 +75,6 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   context.sleepInhibitor = settings.sleepInhibitor;
   context.program = QStringLiteral("NobrixVUZ-cli-sim");
   outcome.exitCode = cli::runCli(options, context);
-  if (closedPipe != nullptr) {
-    std::fclose(closedPipe);
-  }
   outcome.out = out.text();
   outcome.err = err.text();
   return outcome;

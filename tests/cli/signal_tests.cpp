@@ -1,60 +1,66 @@
-// Signals during a send, delivered to the process as a user's Ctrl-C, a service manager's stop or
-// a dropped SSH session would be. A stop finishes the image being written and starts no further
-// printer; a hang-up or a reader of standard output that goes away ends nothing.
+// Stop requests during a send, delivered to the process as a user's Ctrl-C or a service manager's
+// stop would be (on Windows the console's Ctrl+C and Ctrl+Break): the image being written is
+// finished and no further printer is started. On Linux also a dropped SSH session (SIGHUP) and a
+// reader of standard output that goes away, which end nothing.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <unistd.h>
 
 #include <QJsonArray>
 #include <atomic>
+#include <functional>
 
 #include "cli/stop_signals.h"
 #include "firmware/firmware_transfer.h"
 #include "tests/cli/cli_harness.h"
+#include "tests/cli/stop_requests.h"
 #include "tests/support/forwarding_platform.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 namespace nobrix::testing {
 namespace {
 
-// Sends the process the first signal on the first image piece written and the second on the
-// third, from the send worker, while the image is on its way.
+// Does `first` on the first image piece written and `second` on the third, from the send worker,
+// while the image is on its way.
 class SignallingPlatform final : public ForwardingPlatform {
  public:
-  SignallingPlatform(platform::Platform& target, int first, int second)
-      : ForwardingPlatform(target), first_(first), second_(second) {}
+  SignallingPlatform(platform::Platform& inner, std::function<void()> first,
+                     std::function<void()> second)
+      : ForwardingPlatform(inner), first_(std::move(first)), second_(std::move(second)) {}
 
   platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
                            std::size_t size) override {
     if (size == firmware::FirmwareTransfer::kPieceBytes) {
       const int piece = ++pieces_;
       if (piece == 1) {
-        kill(getpid(), first_);
+        first_();
       } else if (piece == 3) {
-        kill(getpid(), second_);
+        second_();
       }
     }
     return ForwardingPlatform::write(handle, data, size);
   }
 
  private:
-  int first_;
-  int second_;
+  std::function<void()> first_;
+  std::function<void()> second_;
   std::atomic<int> pieces_{0};
 };
 
 struct SignalledRun {
   ImageResources resources{kCliImageBytes};
   std::unique_ptr<platform::sim::SimBus> bus = scenarioBus("default", resources);
-  CliOutcome run(int first, int second, CliRunSettings settings = {}) {
-    const cli::StopSignals stopSignals;  // before the run's threads, which inherit the mask
-    SignallingPlatform platform(*bus, first, second);
-    settings.takeSignals = [&stopSignals] {
-      return const_cast<cli::StopSignals&>(stopSignals).take();
-    };
+  CliOutcome run(std::function<void()> first, std::function<void()> second,
+                 CliRunSettings settings = {}) {
+    cli::StopSignals stopSignals;  // before the run's threads, which inherit the blocked signals
+    SignallingPlatform platform(*bus, std::move(first), std::move(second));
+    settings.takeSignals = [&stopSignals] { return stopSignals.take(); };
     return runCliOn(platform, *bus, resources, {"update", "--all", "--json", "--lang", "en"},
                     settings);
   }
-  // The supported printers, in the scenario's order (the fourth plug is of another model).
+  // The supported printers, in the scenario's order (the second plug is of another model).
   std::vector<platform::sim::PrinterId> supported() const {
     const auto ids = bus->printers();
     return {ids[0], ids[2], ids[3]};
@@ -62,8 +68,10 @@ struct SignalledRun {
 };
 
 TEST(Signals, AStopDuringASendFinishesItAndSaysWhatItLeftOfEachPrinter) {
+  StopRequests stops;
   SignalledRun run;
-  const CliOutcome outcome = run.run(SIGINT, SIGTERM);
+  const CliOutcome outcome =
+      run.run([&stops] { stops.interrupt(); }, [&stops] { stops.terminate(); });
 
   EXPECT_EQ(outcome.exitCode, 5);
   const QJsonObject json = outcome.json();
@@ -103,13 +111,29 @@ TEST(Signals, AStopDuringASendFinishesItAndSaysWhatItLeftOfEachPrinter) {
   }
 }
 
-// A dropped SSH session (SIGHUP) or a reader that goes away (`| head -1`) mid-send: every
-// printer is still updated, and the program lives to report it.
+#ifndef _WIN32
+// Standard output of a run piped into a reader that has gone away (`... | head -1`): every write
+// fails with EPIPE, and SIGPIPE would end the process where it is not ignored.
+std::FILE* pipeWithoutReader() {
+  int ends[2];
+  if (pipe(ends) != 0) {
+    return nullptr;
+  }
+  close(ends[0]);
+  return fdopen(ends[1], "w");
+}
+
+// A dropped SSH session (SIGHUP) or a reader that goes away mid-send: every printer is still
+// updated, and the program lives to report it.
 TEST(Signals, AHangUpOrAClosedOutputEndsNothing) {
+  const auto hangUp = [] { kill(getpid(), SIGHUP); };
   for (const bool closedOutput : {false, true}) {
     SignalledRun run;
-    const CliOutcome outcome =
-        run.run(SIGHUP, SIGHUP, CliRunSettings{.outputClosed = closedOutput});
+    std::FILE* closed = closedOutput ? pipeWithoutReader() : nullptr;
+    const CliOutcome outcome = run.run(hangUp, hangUp, CliRunSettings{.out = closed});
+    if (closed != nullptr) {
+      std::fclose(closed);
+    }
     EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
     for (const auto id : run.supported()) {
       EXPECT_EQ(run.bus->image(id).checksum, run.resources.checksum()) << id;
@@ -120,6 +144,7 @@ TEST(Signals, AHangUpOrAClosedOutputEndsNothing) {
     }
   }
 }
+#endif
 
 }  // namespace
 }  // namespace nobrix::testing

@@ -1,15 +1,12 @@
 // A history that cannot be written never stops or delays a run: the run ends as it would
 // without one, the user is told once and why, a damaged file is kept aside while a new one
 // starts, and a file of another program or of a newer one is left as it is.
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <csignal>
 
 #include "history/history_database.h"
+#include "tests/history/fault_conditions.h"
 #include "tests/history/history_fixture.h"
 
 namespace nobrix::testing {
@@ -35,22 +32,6 @@ void overwrite(const QString& path, qint64 offset, const QByteArray& bytes) {
   ASSERT_TRUE(file.seek(offset));
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
-
-// The file may not grow by a byte, as on a full disk.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit tight = saved_;
-    tight.rlim_cur = 1;
-    setrlimit(RLIMIT_FSIZE, &tight);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
- private:
-  rlimit saved_{};
-};
 
 enum class Fault {
   kLockedByAnotherProgram,
@@ -92,8 +73,8 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
   writeOneRun(path());
   const QString folderPath = folder.path();
   QSqlDatabase other;
-  std::unique_ptr<AsUnprivilegedUser> unprivileged;
-  std::unique_ptr<FileSizeLimit> sizeLimit;
+  std::unique_ptr<WritesDenied> denied;
+  std::unique_ptr<DiskFull> diskFull;
   switch (c.fault) {
     case Fault::kLockedByAnotherProgram:
       other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -103,18 +84,13 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
       break;
     case Fault::kReadOnlyFolder:
       QFile::remove(path());
-      QFile::setPermissions(
-          folderPath, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      denied = std::make_unique<WritesDenied>(folderPath, WritesDenied::Kind::kFolder);
       break;
     case Fault::kReadOnlyFile:
-      QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
-      QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther);
-      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      denied = std::make_unique<WritesDenied>(path(), WritesDenied::Kind::kFile);
       break;
     case Fault::kDiskFull:
-      sizeLimit = std::make_unique<FileSizeLimit>();
+      diskFull = std::make_unique<DiskFull>();
       break;
     case Fault::kNewerLayout: {
       history::HistoryDatabase database;
@@ -135,13 +111,15 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
       writeForeignFile(path(), 7);
       break;
   }
+  if ((denied && !denied->holds()) || (diskFull && !diskFull->holds())) {
+    GTEST_SKIP() << "this system, or this account, cannot make the fault here";
+  }
   const QByteArray before = contentOf(path());
 
   TimedJournal timed(journal());
   runThreePrinters(timed);
-  sizeLimit.reset();
-  unprivileged.reset();
-  QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  diskFull.reset();
+  denied.reset();
   if (other.isOpen()) {
     other.close();
   }

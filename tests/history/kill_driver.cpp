@@ -3,8 +3,6 @@
 // "sending" and waits to be killed, so a test can kill it in the middle of an image. The second
 // printer takes its image slowly, one piece for every pump of the window thread, as a real
 // printer is slow next to the window's event loop.
-#include <unistd.h>
-
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
@@ -44,9 +42,11 @@ int main() {
     if (event == "bytesAccepted" && row == 1) {
       std::puts("sending");
       std::fflush(stdout);
-      for (;;) {
-        pause();
-      }
+      // Nothing ever wakes this wait: the driver waits to be killed.
+      std::mutex parked;
+      std::condition_variable never;
+      std::unique_lock lock(parked);
+      never.wait(lock, [] { return false; });
     }
   };
   rig.workflow.setRunJournal(stopping);
