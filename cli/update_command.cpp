@@ -17,19 +17,25 @@
 
 namespace nobrix::cli {
 
+// The lock comes before the listing: a run started a moment earlier may have its printers off
+// the bus while they switch, and this one is refused rather than finding none.
 int CliRun::update() {
+  QJsonObject report = emptyDocument("update");
+  rig_.workflow.setUpdateLock(context_.updateLock);
+  if (!rig_.workflow.takeUpdateLockEarly()) {
+    return reportRun(report, {});
+  }
   rig_.listPrinters();
   const Asked asked = tickAskedPrinters();
-  QJsonObject report = emptyDocument("update");
   report["notListed"] = asked.notListed;
   report["leftOut"] = asked.leftOut;
   report["unusable"] = asked.unusable;
   if (rig_.view.tickedCount() == 0) {
+    rig_.workflow.releaseUpdateLock();
     const bool nothingFound = asked.leftOut.isEmpty() && asked.unusable.isEmpty();
     return nothingFound ? reportNoPrinter(report) : reportRun(report, asked);
   }
   keepHistory();
-  rig_.workflow.setUpdateLock(context_.updateLock);
   rig_.workflow.startUpdate();
   noteRunEvents();
   rig_.workflow.setRunJournal(ports::noRunJournal());

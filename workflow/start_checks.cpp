@@ -30,12 +30,13 @@ bool UpdateWorkflow::unknownModelsConfirmed(int entries, const TickedEntries& ti
 }
 
 bool UpdateWorkflow::updateLockTaken() {
-  lockProblem_.clear();
-  if (updateLock_ == nullptr) {
+  if (updateLock_ == nullptr || updateLockHeld_) {
     return true;
   }
+  lockProblem_.clear();
   platform::LockHolder holder;
   if (updateLock_->acquire(holder, lockProblem_)) {
+    updateLockHeld_ = true;
     return true;
   }
   const std::u16string processId =
@@ -46,6 +47,21 @@ bool UpdateWorkflow::updateLockTaken() {
                 {platform::fromUtf8(holder.program), platform::fromUtf8(holder.user), processId}),
       0, 0);
   return false;
+}
+
+bool UpdateWorkflow::takeUpdateLockEarly() {
+  if (updateLockTaken()) {
+    return true;
+  }
+  refusal_ = StartRefusal::kLocked;
+  return false;
+}
+
+void UpdateWorkflow::releaseUpdateLock() {
+  if (updateLock_ != nullptr && updateLockHeld_) {
+    updateLock_->release();
+  }
+  updateLockHeld_ = false;
 }
 
 // A START that ran nothing lets the list follow the printers again, and catches up with a

@@ -54,9 +54,7 @@ void UpdateWorkflow::startUpdate() {
     refusal_ = StartRefusal::kLocked;
   } else {
     performRun(entries, tickedEntries, ticked);
-    if (updateLock_ != nullptr) {
-      updateLock_->release();
-    }
+    releaseUpdateLock();
   }
   if (refusal_ == StartRefusal::kModelNotConfirmed || refusal_ == StartRefusal::kLocked) {
     unblockListing();
@@ -87,9 +85,7 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
     const std::int32_t updated = waitForPrintersToUpdate();
     awake.reset();
     stopAsked();  // one that came during the last wait counts too
-    if (updateLock_ != nullptr) {
-      updateLock_->release();
-    }
+    releaseUpdateLock();
     // Recorded before the dialog, which may stay open for hours.
     journal_->runEnded({stopSeen_ ? ports::RunOutcome::kStopped : ports::RunOutcome::kFinished,
                         ticked,

@@ -64,6 +64,12 @@ class UpdateWorkflow {
   // Taken at START and held to the run's end; without one (null), no other run is guarded
   // against. Must outlive the workflow.
   void setUpdateLock(platform::UpdateLock* lock) { updateLock_ = lock; }
+  // Takes the update lock before the printers are listed, for a front end that lists them only
+  // to start at once: a run begun a moment earlier may have its printers off the bus while they
+  // switch, and this one must be refused (lastRefusal() kLocked, the holder said) rather than
+  // find none. START keeps the lock taken here; releaseUpdateLock() lets it go unused.
+  bool takeUpdateLockEarly();
+  void releaseUpdateLock();
   // Which printers in flash mode earlier runs knew as this product; until given, none.
   void setKnownPrinters(const ports::KnownPrinters& known) { knownPrinters_ = &known; }
 
@@ -196,6 +202,7 @@ class UpdateWorkflow {
   bool stopSeen_ = false;
   StartRefusal refusal_ = StartRefusal::kNone;
   std::string lockProblem_;
+  bool updateLockHeld_ = false;
   std::vector<platform::UnusableInterface> unusablePrinters_;
   // Idle-listing entries that are printers waiting in flash mode, and those known as this product.
   std::array<bool, device::MaxPrinterDevices> listedInFlashMode_{};

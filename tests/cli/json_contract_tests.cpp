@@ -127,6 +127,8 @@ std::vector<OutcomeCase> outcomeCases() {
                     {{}, 2}}});
   cases.push_back({"no-image", "default", Setting::kNoImage, {update(4)}});
   cases.push_back({"locked", "default", Setting::kLocked, {update(6)}});
+  // The other run's printers are off the bus while they switch: still refused, not "no printer".
+  cases.push_back({"locked-printers-away", "", Setting::kLocked, {update(6)}});
   cases.push_back({"stopped", "default", Setting::kStopped, {update(5)}});
   cases.push_back({"history-unwritable",
                    "default",

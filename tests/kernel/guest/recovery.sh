@@ -40,7 +40,7 @@ timeout -k 5 300 "$NOBRIX_CLI" update --serial KILL01 --json --lang en > "$out" 
 grep -q '^\[1/1\]  printers updated' "$out.err" || note "no [1/1] result: $(head -c 300 "$out.err")"
 expect_image "$image" KILL01 full
 verdict "a printer whose run was killed mid-image is listed, known from the history, and finished"
-[ "$failed" = "$before" ] || { show_output "$out.list"; show_output "$out.err"; }
+[ "$failed" = "$before" ] || { show_output "$out.list"; show_output "$out"; show_output "$out.err"; }
 
 before=$failed
 out=$work/hangup.out
