@@ -1,8 +1,10 @@
 // What the lock is alike on every system: its life, and the holder's three lines.
+#include "platform/lock/file_update_lock.h"
+
+#include <chrono>
 #include <cstdlib>
 #include <sstream>
-
-#include "platform/lock/file_update_lock.h"
+#include <thread>
 
 namespace nobrix::platform {
 
@@ -26,6 +28,21 @@ LockHolder holderOfText(const std::string& text) {
   std::getline(lines, processId);
   holder.processId = std::strtoll(processId.c_str(), nullptr, 10);
   return holder;
+}
+
+LockHolder settledHolder(const std::function<std::string()>& readText,
+                         const std::function<void()>& pause) {
+  constexpr int kReads = 20;
+  LockHolder holder = holderOfText(readText());
+  for (int read = 1; read < kReads && holder.processId <= 0; ++read) {
+    pause();
+    holder = holderOfText(readText());
+  }
+  return holder;
+}
+
+void pauseBetweenHolderReads() {
+  std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
 
 std::string simulatedUpdateLockPath() {

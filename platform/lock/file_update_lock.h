@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/lock/update_lock.h"
@@ -43,5 +44,11 @@ std::string simulatedUpdateLockPath();
 // "program" NL "user" NL "process id" NL, and back; unreadable fields stay empty (0).
 std::string holderText(const LockHolder& holder);
 LockHolder holderOfText(const std::string& text);
+
+// The holder writes its name just after it takes the lock, so a run refused in that moment finds
+// the file empty: it reads again, `pause` apart, up to 20 times in all before it names nobody.
+LockHolder settledHolder(const std::function<std::string()>& readText,
+                         const std::function<void()>& pause);
+void pauseBetweenHolderReads();  // 10 ms
 
 }  // namespace nobrix::platform

@@ -52,7 +52,7 @@ bool FileUpdateLock::acquire(LockHolder& holder, std::string& problem) {
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int error = errno;
     if (error == EWOULDBLOCK) {
-      holder = holderOfText(readAll(fd));
+      holder = settledHolder([fd] { return readAll(fd); }, pauseBetweenHolderReads);
     } else {
       problem = path_ + ": " + std::strerror(error);
     }

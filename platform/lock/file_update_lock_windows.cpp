@@ -62,7 +62,7 @@ bool FileUpdateLock::acquire(LockHolder& holder, std::string& problem) {
   if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &range)) {
     const DWORD error = GetLastError();
     if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) {
-      holder = holderOfText(readHolder(file));
+      holder = settledHolder([file] { return readHolder(file); }, pauseBetweenHolderReads);
       CloseHandle(file);
       return false;
     }

@@ -47,6 +47,27 @@ TEST(UpdateLock, ASecondRunIsRefusedAndToldWhoHoldsTheLockUntilItIsLetGo) {
   std::filesystem::remove(path);
 }
 
+// The winner of a race writes its name a moment after it took the lock.
+TEST(UpdateLock, ARunRefusedBeforeTheHolderSignedReadsAgainButNotForever) {
+  struct Case {
+    int emptyReads;
+    std::int64_t processId;
+    int reads;
+  };
+  for (const Case c : {Case{0, 4242, 1}, Case{3, 4242, 4}, Case{100, 0, 20}}) {
+    int reads = 0;
+    int pauses = 0;
+    const LockHolder holder = settledHolder(
+        [&] {
+          return reads++ < c.emptyReads ? std::string() : holderText({"NobrixVUZ", "ana", 4242});
+        },
+        [&] { ++pauses; });
+    EXPECT_EQ(holder.processId, c.processId) << c.emptyReads;
+    EXPECT_EQ(reads, c.reads) << c.emptyReads;
+    EXPECT_EQ(pauses, c.reads - 1) << c.emptyReads;
+  }
+}
+
 TEST(UpdateLock, ALockThatCannotBeUsedLetsTheRunGoOnAndSaysWhy) {
   FileUpdateLock lock("/no/such/folder/nobrixvuz.lock", thisProcess("test"));
   LockHolder holder;

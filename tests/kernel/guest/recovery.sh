@@ -28,9 +28,13 @@ cli "$out" update --serial KILL01
 wait_for 120 sending KILL01 || note "KILL01 was never sent the image"
 kill -KILL "$cli_pid"; wait "$cli_pid" 2>/dev/null
 expect_image "$image" KILL01 partial
-# Switched off and on, the printer starts its loader again and waits for a whole image.
+# Switched off and on, the printer starts its loader again and waits for a whole image. Its node
+# before the restart carries the same ID, so the wait is for a new attachment, then its node.
+binds=$(printer KILL01 binds)
 echo flash > "$(control KILL01)"
-wait_for 30 lpid -f 'MDL:reflash;SN:KILL01;' -t 1 > /dev/null || note "KILL01 did not return in flash mode"
+rebound() { [ "$(printer KILL01 binds)" -gt "$binds" ] && [ "$(printer KILL01 on_bus)" = 1 ]; }
+wait_for 30 rebound && wait_for 30 lpid -f 'MDL:reflash;SN:KILL01;' -t 1 > /dev/null ||
+  note "KILL01 did not return in flash mode"
 out=$work/recovered.out
 timeout -k 5 300 "$NOBRIX_CLI" list --json > "$out.list" 2>&1
 grep -q '"modelKnown": true' "$out.list" || note "list: $(tr -d '\n ' < "$out.list" | head -c 300)"
