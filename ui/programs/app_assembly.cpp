@@ -25,9 +25,9 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
       return firmware::acceptBuiltInFirmware(buildId, errorBox_, language_, messages_);
     };
   }
-  window_ =
-      std::make_unique<Form1>(window::Form1Services{device_, firmware_, workers_, language_, messages_,
-                                            std::move(firmwareCheck), sleepInhibitor_.get()});
+  window_ = std::make_unique<Form1>(window::Form1Services{device_, firmware_, workers_, language_,
+                                                          messages_, std::move(firmwareCheck),
+                                                          sleepInhibitor_.get()});
   messages_.setWindow(window_.get());
 #ifdef _WIN32
   // Windows boxes are owned by the main window; the Linux box keeps its own window.

@@ -81,8 +81,8 @@ void Autopilot::watchFirstSend() {
   auto* timer = new QTimer(this);
   timer->setInterval(5);
   connect(timer, &QTimer::timeout, this, [this, timer, ticks = 0]() mutable {
-    auto* cell =
-        app_.window().findChild<window::TransferProgressView*>(QStringLiteral("TransferProgressView"));
+    auto* cell = app_.window().findChild<window::TransferProgressView*>(
+        QStringLiteral("TransferProgressView"));
     cell->refreshNow();
     if (cell->shownShare() >= 0.3) {
       save(app_.window().grab(), QStringLiteral("progress-page.png"));

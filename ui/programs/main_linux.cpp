@@ -9,9 +9,11 @@
 #include "platform/linux/linux_platform.h"
 #include "ui/adapters/udev_change_watcher.h"
 #include "ui/programs/app_assembly.h"
+#include "ui/programs/font_warm_up.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
+  const ui::programs::FontWarmUp fonts;  // while the application starts
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("NobrixVUZ"));
 
