@@ -1,26 +1,26 @@
 #include "cli/cli_main.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
+#include <QDateTime>
 #include <cstdio>
-#include <ctime>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cli/exit_codes.h"
+#include "cli/help_text.h"
+#include "cli/language_choice.h"
+#include "cli/usage_error.h"
+#include "history/history_location.h"
+#include "cli/system_console.h"
 
 namespace nobrix::cli {
 
 namespace {
 
 std::string wallClockStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
-  return text;
+  return QDateTime::currentDateTime()
+      .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+      .toStdString();
 }
 
 }  // namespace
@@ -29,23 +29,32 @@ std::optional<int> parseCommandLine(int argc, char** argv, Variant variant, CliO
   const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   std::string error;
   if (!parseCliOptions(arguments, variant, options, error)) {
-    std::fprintf(stderr, "%s\n\n%s", error.c_str(), helpText(variant).c_str());
-    return kExitUsage;
+    const auto bus =
+        variant == Variant::Sim ? history::PrinterBus::kSimulated : history::PrinterBus::kReal;
+    return reportUsageError(options, error, history::historyPath(bus), stdout, stderr);
   }
   if (options.help) {
     std::fputs(helpText(variant).c_str(), stdout);
     return kExitAllUpdated;
   }
+  if (!options.language) {
+    options.language = languageOfEnvironment([](const char* name) { return std::getenv(name); });
+  }
   return std::nullopt;
+}
+
+int printVersion(Variant variant, firmware::ResourceModule& resources, bool imageIsStandIn) {
+  const auto build = history::describeRun(QString::fromLatin1(programName(variant)), resources);
+  std::fputs(versionText(build, imageIsStandIn).c_str(), stdout);
+  return kExitAllUpdated;
 }
 
 CliContext standardContext(platform::Platform& platform, firmware::ResourceModule& resources) {
   CliContext context{platform, resources, stdout, stderr};
-  context.terminal = isatty(STDOUT_FILENO) == 1;
-  winsize size{};
-  if (context.terminal && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0) {
-    context.terminalWidth = size.ws_col;
-  }
+  const TerminalInfo terminal = describeTerminal(stdout);
+  context.terminal = terminal.liveLines;
+  context.terminalWidth = terminal.width;
+  context.errTerminal = describeTerminal(stderr).liveLines;
   context.stamp = wallClockStamp;
   return context;
 }

@@ -1,6 +1,8 @@
 // The result reads as the result dialog does: "[updated/total]  printers updated", then its text.
 #include "cli/cli_messages.h"
 
+#include "cli/cli_texts.h"
+
 namespace nobrix::cli {
 
 void CliMessages::showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
@@ -22,6 +24,12 @@ void CliMessages::showMessage(std::int32_t type, std::u16string_view message, st
     result_ = RunResult{total, updated};
   }
   show(text);
+}
+
+bool CliMessages::confirm(std::u16string_view question) {
+  show(oneLine(question));
+  show(oneLine(texts_.text(confirmed_ ? keys::kAnsweredYes : keys::kAnsweredNo)));
+  return confirmed_;
 }
 
 void CliMessages::showErrorBox(std::u16string_view caption, std::u16string_view text) {

@@ -23,12 +23,14 @@ struct RunResult {
 
 class CliMessages final : public ports::MessageSink, public ports::ErrorBox {
  public:
-  CliMessages(Console& console, const ports::TextSource& texts)
-      : console_(console), texts_(texts) {}
+  // `confirmed`: the answer to every question (--confirm-model), said on standard error.
+  CliMessages(Console& console, const ports::TextSource& texts, bool confirmed = false)
+      : console_(console), texts_(texts), confirmed_(confirmed) {}
 
   void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
                    std::int32_t updated) override;
   void showErrorBox(std::u16string_view caption, std::u16string_view text) override;
+  bool confirm(std::u16string_view question) override;
 
   std::optional<RunResult> result() const;
   std::vector<std::string> shown() const;  // every message, one line each, in order
@@ -38,6 +40,7 @@ class CliMessages final : public ports::MessageSink, public ports::ErrorBox {
 
   Console& console_;
   const ports::TextSource& texts_;
+  bool confirmed_;
   mutable std::mutex mutex_;
   std::optional<RunResult> result_;
   std::vector<std::string> shown_;

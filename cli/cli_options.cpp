@@ -1,150 +1,169 @@
-// Plain parsing: options may come in any order after the command; unknown ones are usage errors,
-// never ignored, since a typing error in an unattended update must not update other printers.
+// Qt's parser reads the words (--option value and --option=value alike); the checks after it
+// hold the options against the command. Unknown, empty or misplaced options are usage errors,
+// never ignored: a typing error in an unattended update must not update other printers.
 #include "cli/cli_options.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <algorithm>
-#include <cctype>
-#include <string_view>
+#include <initializer_list>
 
-#include "l10n/languages.h"
+#include "cli/language_choice.h"
 
 namespace nobrix::cli {
 
 namespace {
 
-std::optional<int> languageOf(std::string code) {
-  std::transform(code.begin(), code.end(), code.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  if (code == "en")
-    return l10n::kEnglish;
-  if (code == "de")
-    return l10n::kGerman;
-  if (code == "es")
-    return l10n::kSpanish;
-  if (code == "fr")
-    return l10n::kFrench;
-  return std::nullopt;
+const char* const kValuedOptions[] = {"serial", "since", "until", "lang"};
+const char* const kSimValuedOptions[] = {"scenario", "clock"};
+
+QString qName(const char* name) {
+  return QString::fromLatin1(name);
 }
 
-bool isClock(std::string_view clock) {
-  return clock == "virtual" || clock == "compressed" || clock == "realtime";
+void addOptions(QCommandLineParser& parser, Variant variant) {
+  parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+  for (const char* flag : {"version", "all", "json", "confirm-model"}) {
+    parser.addOption(QCommandLineOption(qName(flag)));
+  }
+  const QString valueName = QStringLiteral("value");
+  for (const char* name : kValuedOptions) {
+    parser.addOption(QCommandLineOption(qName(name), QString(), valueName));
+  }
+  if (variant == Variant::Sim) {
+    for (const char* name : kSimValuedOptions) {
+      parser.addOption(QCommandLineOption(qName(name), QString(), valueName));
+    }
+  }
+}
+
+bool isSet(const QCommandLineParser& parser, const char* name) {
+  return parser.isSet(qName(name));
+}
+
+std::string lastValue(const QCommandLineParser& parser, const char* name) {
+  return parser.value(qName(name)).toStdString();
+}
+
+// The first word names the command; no other word may stand outside an option.
+std::string takeCommand(const QStringList& words, CliOptions& options) {
+  if (words.isEmpty()) {
+    return {};
+  }
+  const std::string first = words.first().toStdString();
+  if (first != "list" && first != "update" && first != "history") {
+    return "unknown command '" + first + "' (list, update or history)";
+  }
+  options.command = first;
+  return words.size() > 1 ? "unexpected argument '" + words.at(1).toStdString() + "'"
+                          : std::string();
+}
+
+// An empty value (--serial "", --lang=) is a mistake in a script, never "no filter".
+std::string emptyValueProblem(const QCommandLineParser& parser) {
+  for (const QString& name : parser.optionNames()) {
+    if (parser.values(name).contains(QString())) {
+      return "--" + name.toStdString() + " needs a value";
+    }
+  }
+  return {};
+}
+
+std::string takeValues(const QCommandLineParser& parser, CliOptions& options) {
+  options.all = isSet(parser, "all");
+  options.confirmModel = isSet(parser, "confirm-model");
+  for (const QString& serial : parser.values(QStringLiteral("serial"))) {
+    options.serials.push_back(serial.toStdString());
+  }
+  options.since = lastValue(parser, "since");
+  options.until = lastValue(parser, "until");
+  if (isSet(parser, "lang")) {
+    options.language = languageOfCode(lastValue(parser, "lang"));
+    if (!options.language) {
+      return "unknown language '" + lastValue(parser, "lang") + "' (en, de, es or fr)";
+    }
+  }
+  if (options.variant == Variant::Sim && isSet(parser, "scenario")) {
+    options.scenario = lastValue(parser, "scenario");
+  }
+  if (options.variant == Variant::Sim && isSet(parser, "clock")) {
+    options.clock = lastValue(parser, "clock");
+  }
+  return {};
+}
+
+// Options that the command does not take, or that it needs; the first broken rule is said.
+struct Rule {
+  bool (*breaks)(const CliOptions&);
+  const char* problem;
+};
+
+const Rule kRules[] = {
+    {[](const CliOptions& o) { return o.command.empty(); },
+     "expected a command: list, update or history"},
+    {[](const CliOptions& o) { return o.command == "update" && o.all == !o.serials.empty(); },
+     "update needs either --all or one or more --serial"},
+    {[](const CliOptions& o) { return o.command == "list" && (o.all || !o.serials.empty()); },
+     "list takes no --all or --serial"},
+    {[](const CliOptions& o) { return o.command == "history" && (o.all || o.serials.size() > 1); },
+     "history takes at most one --serial and no --all"},
+    {[](const CliOptions& o) { return o.command != "update" && o.confirmModel; },
+     "--confirm-model goes with update"},
+    {[](const CliOptions& o) {
+       return o.command != "history" && (!o.since.empty() || !o.until.empty());
+     },
+     "--since and --until go with history"},
+    {[](const CliOptions& o) {
+       return o.clock != "virtual" && o.clock != "compressed" && o.clock != "realtime";
+     },
+     "--clock is virtual, compressed or realtime"},
+};
+
+std::string commandProblem(const CliOptions& options) {
+  if (options.help || options.version) {
+    return {};
+  }
+  for (const Rule& rule : kRules) {
+    if (rule.breaks(options)) {
+      return rule.problem;
+    }
+  }
+  return {};
+}
+
+std::string firstProblem(std::initializer_list<std::string> problems) {
+  const auto found = std::find_if(problems.begin(), problems.end(),
+                                  [](const std::string& problem) { return !problem.empty(); });
+  return found != problems.end() ? *found : std::string();
 }
 
 }  // namespace
 
 bool parseCliOptions(const std::vector<std::string>& arguments, Variant variant,
                      CliOptions& options, std::string& error) {
-  const bool sim = variant == Variant::Sim;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& word = arguments[i];
-    const bool hasValue = i + 1 < arguments.size();
-    if (word == "--help" || word == "-h") {
-      options.help = true;
-    } else if ((word == "list" || word == "update" || word == "history") &&
-               options.command.empty()) {
-      options.command = word;
-    } else if (word == "--all") {
-      options.all = true;
-    } else if (word == "--serial" && hasValue) {
-      options.serials.push_back(arguments[++i]);
-    } else if (word == "--since" && hasValue) {
-      options.since = arguments[++i];
-    } else if (word == "--until" && hasValue) {
-      options.until = arguments[++i];
-    } else if (word == "--json") {
-      options.json = true;
-    } else if (word == "--lang" && hasValue) {
-      options.language = languageOf(arguments[++i]);
-      if (!options.language) {
-        error = "unknown language '" + arguments[i] + "' (en, de, es or fr)";
-        return false;
-      }
-    } else if (sim && word == "--scenario" && hasValue) {
-      options.scenario = arguments[++i];
-    } else if (sim && word == "--clock" && hasValue && isClock(arguments[i + 1])) {
-      options.clock = arguments[++i];
-    } else {
-      error = "unknown or incomplete argument '" + word + "'";
-      return false;
-    }
+  QCommandLineParser parser;
+  addOptions(parser, variant);
+  QStringList words{qName(programName(variant))};
+  for (const std::string& argument : arguments) {
+    words.append(QString::fromStdString(argument));
   }
-  if (options.help) {
-    return true;
+  const bool parsed = parser.parse(words);
+  options.variant = variant;
+  options.help = isSet(parser, "help");
+  options.version = isSet(parser, "version");
+  options.json = isSet(parser, "json");
+  // In this order, each read even when an earlier one failed: the JSON still names the command.
+  error = firstProblem({parsed ? std::string() : parser.errorText().toStdString(),
+                        takeCommand(parser.positionalArguments(), options),
+                        emptyValueProblem(parser), takeValues(parser, options)});
+  if (error.empty()) {
+    error = commandProblem(options);
   }
-  if (options.command.empty()) {
-    error = "expected a command: list, update or history";
-    return false;
-  }
-  if (options.command == "update" && options.all == !options.serials.empty()) {
-    error = "update needs either --all or one or more --serial";
-    return false;
-  }
-  if (options.command == "list" && (options.all || !options.serials.empty())) {
-    error = "list takes no --all or --serial";
-    return false;
-  }
-  if (options.command == "history" && (options.all || options.serials.size() > 1)) {
-    error = "history takes at most one --serial and no --all";
-    return false;
-  }
-  if (options.command != "history" && (!options.since.empty() || !options.until.empty())) {
-    error = "--since and --until go with history";
-    return false;
-  }
-  return true;
+  return error.empty();
 }
 
-std::string helpText(Variant variant) {
-  const bool sim = variant == Variant::Sim;
-  std::string text = sim ? "Usage: NobrixVUZ-cli-sim" : "Usage: NobrixVUZ-cli";
-  text += R"( COMMAND [OPTIONS]
-
-Updates the firmware of the attached supported printers without a window: the same three steps,
-timings, status texts and result as the window.
-
-Commands:
-  list                     The supported printers (description, serial number, state, path),
-                           and the attached printers that cannot be used, with why.
-  update --all             Updates every supported printer that is attached.
-  update --serial S ...    Updates the printers with these serial numbers (repeat --serial).
-  history                  The runs kept in the service history, newest first, each with its
-                           printers; --serial S only the runs of that printer, --since DATE and
-                           --until DATE (UTC, 2026-12-09 or 2026-12-09T14:30) a time range.
-                           A run whose end was never written (a crash, a kill, a power cut)
-                           reads "interrupted".
-
-Options:
-  --json                   One JSON document on standard output at the end.
-  --lang en|de|es|fr       Language of the status texts (default: the product's own).
-  --help                   This text.
-)";
-  if (sim) {
-    text +=
-        R"(  --scenario NAME          Simulated printer set-up (default, ignores-flash, never-returns,
-                           reordered, unusable, unplugged, never-finishes).
-  --clock MODE             virtual (default: a run takes milliseconds), compressed (20 times
-                           real time) or realtime.
-)";
-  }
-  text += R"(
-On a terminal each printer has a live line (its status, and while the image is sent the share
-sent and the rate); otherwise every change is one line with a time stamp. Messages the window
-would show in a dialog go to standard error.
-
-SIGINT or SIGTERM never cut off an image that is being written: the printer being written is
-finished (and waited for, with every printer that already has the image), no further printer is
-switched or sent the image, their rows read "stopped", and the exit status is 1. Later signals
-are noted and change nothing more.
-
-Exit status:
-  0  every printer asked for was updated (list: supported printers were found;
-     history: the history was read)
-  1  some printer was not updated, or the run was stopped (history: it cannot be read)
-  2  wrong command line
-  3  no supported printer is attached (or none of the serial numbers asked for)
-  4  refused before any printer was touched (for example: no firmware image in this build)
-)";
-  return text;
+const char* programName(Variant variant) {
+  return variant == Variant::Sim ? "NobrixVUZ-cli-sim" : "NobrixVUZ-cli";
 }
 
 }  // namespace nobrix::cli

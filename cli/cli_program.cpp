@@ -1,19 +1,21 @@
-// Wiring of a run and the list command. The list is the start page's: supported printers in idle
-// mode (with the state each reports) and the diagnosis of those that cannot be used.
+// Wiring of a run: the language, the streams, the stop signals and the headless workflow, with
+// the progress shown as the context asks.
 #include "cli/cli_program.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include "cli/cli_run.h"
-#include "cli/exit_codes.h"
 #include "cli/history_command.h"
+#include "cli/json_documents.h"
 #include "cli/live_lines.h"
+#include "cli/printer_json.h"
 #include "cli/stamped_lines.h"
 #include "device/device_layer.h"
+#include "history/known_printers_in_history.h"
 #include "nobrix/build_constants.h"
 #include "workflow/printer_status.h"
+#include "workflow/text_format.h"
 
 namespace nobrix::cli {
 
@@ -21,10 +23,6 @@ namespace {
 
 l10n::LanguageState startingLanguage(const CliOptions& options) {
   return options.language ? l10n::LanguageState(*options.language) : l10n::LanguageState();
-}
-
-QString qText(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -41,13 +39,21 @@ CliRun::CliRun(const CliOptions& options, CliContext& context)
     : options_(options),
       context_(context),
       language_(startingLanguage(options)),
-      console_(context.out, context.err, context.terminalWidth),
-      messages_(console_, language_),
-      stop_(console_, context.takeSignals),
+      console_(context.out, context.err, context.terminalWidth,
+               TerminalStreams{context.terminal, context.errTerminal}),
+      messages_(console_, language_, options.confirmModel),
+      stop_(console_, language_, context.takeSignals),
       rig_({context.platform, context.resources, language_, messages_, messages_,
-            build::kProductNameWide.view()},
+            build::kProductNameWide.view(), context.sleepInhibitor},
            [this] { return stop_.requested(); }) {
   rig_.view.setObserver(this);
+  // Which printers waiting in flash mode are this product: the context's record, else the history.
+  if (context.knownPrinters != nullptr) {
+    rig_.workflow.setKnownPrinters(*context.knownPrinters);
+  } else if (!context.historyFile.isEmpty()) {
+    knownPrinters_ = std::make_unique<history::KnownPrintersInHistory>(context.historyFile);
+    rig_.workflow.setKnownPrinters(*knownPrinters_);
+  }
   if (options.json || options.command != "update") {
     return;
   }
@@ -59,42 +65,28 @@ CliRun::CliRun(const CliOptions& options, CliContext& context)
   }
 }
 
-int CliRun::list() {
-  rig_.listPrinters();
-  const auto printers = rig_.listedPrinters();
-  QJsonArray listed;
-  for (const auto& printer : printers) {
-    rig_.device.Lib_SetUSBDeviceFilePath(device::kSelectDevicePath, printer.path.c_str());
-    const int code = rig_.device.GetPrinterState();
-    const std::string_view state = code >= 0 ? device::printerStateName(code) : "";
-    const std::string stateText = state.empty() ? "unknown" : std::string(state);
-    if (options_.json) {
-      listed.append(QJsonObject{{"description", qText(printer.description)},
-                                {"serial", qText(printer.serial)},
-                                {"state", QString::fromStdString(stateText)},
-                                {"stateCode", code},
-                                {"path", qText(printer.path)}});
-    } else {
-      console_.line(oneLine(printer.description) + "  " + oneLine(printer.serial) + "  " +
-                    stateText + "  " + oneLine(printer.path));
-    }
+CliRun::~CliRun() = default;
+
+// The diagnosis names the unusable printers in the workflow's order, one sentence each.
+std::vector<CliRun::UnusablePrinter> CliRun::unusablePrinters() const {
+  const auto& found = rig_.workflow.unusablePrinters();
+  const auto& lines = rig_.view.diagnosis();
+  std::vector<UnusablePrinter> printers;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    const std::u16string text = i < lines.size() ? lines[i] : std::u16string();
+    printers.push_back({device::identityOfDeviceId(found[i].deviceId).serialNumber, text,
+                        unusableJson(found[i], text)});
   }
-  QJsonArray unusable;
-  for (const auto& line : rig_.view.diagnosis()) {
-    if (options_.json) {
-      unusable.append(qText(line));
-    } else {
-      console_.line(oneLine(line));
-    }
-  }
-  if (options_.json) {
-    printJson(QJsonObject{{"command", "list"}, {"printers", listed}, {"unusable", unusable}});
-  }
-  return printers.empty() ? kExitNoPrinter : kExitAllUpdated;
+  return printers;
+}
+
+std::string CliRun::say(std::string_view key,
+                        std::initializer_list<std::u16string_view> values) const {
+  return oneLine(workflow::formatted(text(key), values));
 }
 
 void CliRun::printJson(const QJsonObject& document) {
-  const QByteArray json = QJsonDocument(document).toJson(QJsonDocument::Indented);
+  const QByteArray json = documentText(document);
   console_.line(std::string_view(json.constData(), static_cast<std::size_t>(json.size() - 1)));
 }
 
@@ -124,6 +116,7 @@ void CliRun::rowChanged(int row, const std::u16string& serial, const std::u16str
 
 void CliRun::pumped() {
   stop_.poll();
+  noteRunEvents();
   if (context_.onPump) {
     context_.onPump();
   }

@@ -4,26 +4,35 @@
 
 namespace nobrix::cli {
 
+// A failed write is never retried: the reader that went away does not come back, and a run must
+// not stall or end on its output.
+void Console::write(std::FILE* stream, std::string_view text, std::atomic<bool>& closed,
+                    bool silent) {
+  if (closed.load() || silent) {
+    return;
+  }
+  std::fwrite(text.data(), 1, text.size(), stream);
+  if (std::fflush(stream) != 0 || std::ferror(stream) != 0) {
+    closed.store(true);
+  }
+}
+
 void Console::line(std::string_view text) {
   const std::lock_guard lock(mutex_);
-  std::fwrite(text.data(), 1, text.size(), out_);
-  std::fputc('\n', out_);
-  std::fflush(out_);
+  write(out_, std::string(text) + '\n', outClosed_, hungUp_ && terminals_.out);
 }
 
 void Console::message(std::string_view text) {
   const std::lock_guard lock(mutex_);
-  std::fflush(out_);
-  std::fwrite(text.data(), 1, text.size(), err_);
-  std::fputc('\n', err_);
-  std::fflush(err_);
+  write(err_, std::string(text) + '\n', errClosed_, hungUp_ && terminals_.err);
   liveLinesDrawn_ = 0;
 }
 
 void Console::drawLive(const std::vector<std::u16string>& lines) {
   const std::lock_guard lock(mutex_);
+  std::string frame;
   if (liveLinesDrawn_ > 0) {
-    std::fprintf(out_, "\x1b[%dA", liveLinesDrawn_);
+    frame += "\x1b[" + std::to_string(liveLinesDrawn_) + "A";
   }
   for (const auto& text : lines) {
     // A line wider than the terminal would wrap, and the cursor would no longer find its start.
@@ -31,10 +40,16 @@ void Console::drawLive(const std::vector<std::u16string>& lines) {
     if (width_ > 1 && shown.size() >= static_cast<std::size_t>(width_)) {
       shown.resize(static_cast<std::size_t>(width_ - 1));
     }
-    std::fprintf(out_, "\r\x1b[2K%s\n", oneLine(shown).c_str());
+    frame += "\r\x1b[2K" + oneLine(shown) + "\n";
   }
-  std::fflush(out_);
+  write(out_, frame, outClosed_, hungUp_ && terminals_.out);
   liveLinesDrawn_ = static_cast<int>(lines.size());
+}
+
+// Whatever is still in the buffers was meant for the terminal: it is dropped, not written later.
+void Console::terminalGone() {
+  const std::lock_guard lock(mutex_);
+  hungUp_ = true;
 }
 
 }  // namespace nobrix::cli

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "firmware/transfer_progress.h"
 
@@ -12,8 +13,10 @@ class FirmwareSender {
  public:
   virtual ~FirmwareSender() = default;
   // 1 when every byte of the image reached the device at `devicePath`, else 0. Shows its own
-  // messages for the failures the user must hear about.
-  virtual std::int32_t sendImage(const char16_t* devicePath) = 0;
+  // messages for the failures the user must hear about, naming the printer as `printer` says
+  // ("SALVENOR LRX5303 [SN#:...]"; empty: unnamed).
+  virtual std::int32_t sendImage(const char16_t* devicePath, std::u16string_view printer) = 0;
+  std::int32_t sendImage(const char16_t* devicePath) { return sendImage(devicePath, {}); }
 
   // Whether there is an image to send at all, asked before any printer is switched to flash
   // mode: a printer switched for nothing would be left waiting in flash mode. False with the

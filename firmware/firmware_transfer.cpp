@@ -21,6 +21,30 @@ constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
 // For a write that fails without the platform's own wording, or that the device takes no byte
 // of: either way the printer would otherwise be reported as updated with a truncated image.
 constexpr std::string_view kWriteRefusedKey = "StrRes_FirmwareNotAccepted";
+constexpr std::string_view kPrinterGoneKey = "StrRes_FirmwarePrinterGone";
+constexpr std::string_view kPrinterStalledKey = "StrRes_FirmwarePrinterStalled";
+// The system's own words, in whatever language the system speaks, come last and as a detail.
+constexpr std::string_view kSystemDetailKey = "StrRes_SystemMessageDetail";
+
+std::string_view refusalKey(const platform::IoResult& write) {
+  if (write.ok) {
+    return kWriteRefusedKey;
+  }
+  switch (write.failure) {
+    case platform::IoFailure::Gone:
+      return kPrinterGoneKey;
+    case platform::IoFailure::Stalled:
+      return kPrinterStalledKey;
+    case platform::IoFailure::Other:
+      break;
+  }
+  return kWriteRefusedKey;
+}
+
+std::u16string withValue(std::u16string pattern, std::u16string_view value) {
+  const std::size_t at = pattern.find(u"%1");
+  return at == std::u16string::npos ? pattern : pattern.replace(at, 2, value);
+}
 
 class DeviceGuard {
  public:
@@ -66,10 +90,10 @@ FirmwareTransfer::FirmwareTransfer(platform::Platform& platform, ResourceModule&
                                    const ports::TextSource& texts, ports::MessageSink& messages)
     : platform_(platform), resources_(resources), texts_(texts), messages_(messages) {}
 
-std::int32_t FirmwareTransfer::sendImage(const char16_t* devicePath) {
+std::int32_t FirmwareTransfer::sendImage(const char16_t* devicePath, std::u16string_view printer) {
   Outcome outcome;
   try {
-    outcome = copyImageToPrinter(devicePath);
+    outcome = copyImageToPrinter(devicePath, printer);
   } catch (const std::exception& error) {
     outcome.result = 0;
     try {
@@ -86,7 +110,8 @@ std::int32_t FirmwareTransfer::sendImage(const char16_t* devicePath) {
 
 // Image, then device, then the pieces straight from the locked image; both are released when
 // this returns, before any message is shown.
-FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath) {
+FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* devicePath,
+                                                               std::u16string_view printer) {
   // A send that never opens its device took nothing, rather than what the one before took.
   progress_.acceptedBytes.store(0, std::memory_order_relaxed);
   const LockedImage image(resources_);
@@ -98,7 +123,7 @@ FirmwareTransfer::Outcome FirmwareTransfer::copyImageToPrinter(const char16_t* d
     return {};
   }
   const SendingFlag sending{progress_, image.bytes().size()};
-  return sendImage(device.get(), image.bytes());
+  return sendImage(device.get(), image.bytes(), printer);
 }
 
 bool FirmwareTransfer::firmwareImageReady(std::u16string& problem) {
@@ -123,31 +148,46 @@ std::u16string FirmwareTransfer::keyedText(std::string_view key) const {
 }
 
 FirmwareTransfer::Outcome FirmwareTransfer::sendImage(platform::DeviceHandle device,
-                                                      std::span<const std::uint8_t> image) {
+                                                      std::span<const std::uint8_t> image,
+                                                      std::u16string_view printer) {
   for (std::size_t offset = 0; offset < image.size(); offset += kPieceBytes) {
     const std::size_t piece = std::min(kPieceBytes, image.size() - offset);
     if (auto refused = writePiece(device, image.subspan(offset, piece))) {
-      return {0, std::move(*refused)};
+      return {0, refusalText(*refused, printer)};
     }
   }
   return {1, {}};
 }
 
+// The product's sentence, the printer on a line of its own, then the system's text if any.
+std::u16string FirmwareTransfer::refusalText(const platform::IoResult& write,
+                                             std::u16string_view printer) const {
+  std::u16string text = texts_.text(refusalKey(write));
+  if (!printer.empty()) {
+    text.append(u"\r\n").append(printer);
+  }
+  if (!write.ok && !write.errorText.empty()) {
+    text.append(u"\r\n\r\n")
+        .append(withValue(texts_.text(kSystemDetailKey), platform::fromUtf8(write.errorText)));
+  }
+  return text;
+}
+
 // A piece counts only when the device has taken all of it: a short write is continued with the
-// rest, and a write that takes nothing ends the transfer rather than spinning.
-std::optional<std::u16string> FirmwareTransfer::writePiece(platform::DeviceHandle device,
-                                                           std::span<const std::uint8_t> piece) {
+// rest, and a write that takes nothing ends the transfer rather than spinning. What a failing
+// write still took counts as accepted: the printer has those bytes.
+std::optional<platform::IoResult> FirmwareTransfer::writePiece(
+    platform::DeviceHandle device, std::span<const std::uint8_t> piece) {
   std::size_t written = 0;
   while (written < piece.size()) {
-    const platform::IoResult outcome =
+    platform::IoResult outcome =
         platform_.write(device, piece.data() + written, piece.size() - written);
-    if (!outcome.ok || outcome.bytes == 0) {
-      return outcome.ok || outcome.errorText.empty() ? texts_.text(kWriteRefusedKey)
-                                                     : platform::fromUtf8(outcome.errorText);
-    }
     const std::size_t accepted = std::min(outcome.bytes, piece.size() - written);
-    written += accepted;
     progress_.acceptedBytes.fetch_add(accepted, std::memory_order_relaxed);
+    written += accepted;
+    if (!outcome.ok || outcome.bytes == 0) {
+      return outcome;
+    }
   }
   return std::nullopt;
 }

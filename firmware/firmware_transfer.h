@@ -27,10 +27,12 @@ class FirmwareTransfer final : public FirmwareSender {
                    const ports::TextSource& texts, ports::MessageSink& messages);
 
   // 1 only when the device accepted every byte of the image, in order. A missing, unloadable
-  // or empty image and a failed write are shown to the user; an unopenable path is not (the
-  // flash sequence reports that printer). Everything acquired is released before a message is
+  // or empty image and a failed write are shown to the user, a write in the product's words
+  // with the printer and the system's text as a detail; an unopenable path is not (the flash
+  // sequence reports that printer). Everything acquired is released before a message is
   // shown and before it returns; no exception leaves it.
-  std::int32_t sendImage(const char16_t* devicePath) override;
+  std::int32_t sendImage(const char16_t* devicePath, std::u16string_view printer) override;
+  using FirmwareSender::sendImage;
 
   bool firmwareImageReady(std::u16string& problem) override;
 
@@ -41,11 +43,13 @@ class FirmwareTransfer final : public FirmwareSender {
     std::int32_t result = 0;
     std::u16string message;  // shown once everything is released; empty: nothing to show
   };
-  Outcome copyImageToPrinter(const char16_t* devicePath);
-  Outcome sendImage(platform::DeviceHandle device, std::span<const std::uint8_t> image);
-  // Nullopt when the device took the whole piece; else what to tell the user.
-  std::optional<std::u16string> writePiece(platform::DeviceHandle device,
-                                           std::span<const std::uint8_t> piece);
+  Outcome copyImageToPrinter(const char16_t* devicePath, std::u16string_view printer);
+  Outcome sendImage(platform::DeviceHandle device, std::span<const std::uint8_t> image,
+                    std::u16string_view printer);
+  // Nullopt when the device took the whole piece; else the write that failed or took nothing.
+  std::optional<platform::IoResult> writePiece(platform::DeviceHandle device,
+                                               std::span<const std::uint8_t> piece);
+  std::u16string refusalText(const platform::IoResult& write, std::u16string_view printer) const;
   std::u16string keyedText(std::string_view key) const;
   void showQuietly(const std::u16string& message);
 

@@ -14,8 +14,12 @@ void TransferRate::sample(std::int64_t atMs, std::uint64_t bytes) {
   }
 }
 
+bool TransferRate::measured() const {
+  return samples_.size() >= 2 && samples_.back().first != samples_.front().first;
+}
+
 double TransferRate::bytesPerSecond() const {
-  if (samples_.size() < 2 || samples_.back().first == samples_.front().first) {
+  if (!measured()) {
     return 0.0;
   }
   const auto bytes = static_cast<double>(samples_.back().second - samples_.front().second);

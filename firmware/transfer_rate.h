@@ -15,8 +15,9 @@ class TransferRate {
   // A count below the last one is a new send: the old samples are dropped.
   void sample(std::int64_t atMs, std::uint64_t bytes);
   void reset() { samples_.clear(); }
-  // Bytes per second from the oldest sample within the span to the newest; 0 until two samples
-  // lie apart in time.
+  // Whether two samples lie apart in time, so that a rate can be told at all.
+  bool measured() const;
+  // Bytes per second from the oldest sample within the span to the newest; 0 until measured().
   double bytesPerSecond() const;
 
  private:

@@ -1,24 +1,23 @@
-// A file counts as damaged when SQLite says so: "not a database" or "malformed" from any
-// statement, or a quick check (the file's structure without the cross-checks of its indexes)
-// that reports anything but "ok". Locks, missing rights and a full disk are not damage: the
-// file is left as it is and the caller goes without.
+// The connection and its statements, and opening for reading. A reader must not need to write:
+// SQLite's write-ahead log wants to create its index beside the file, which a folder the user may
+// not write (or a file system without shared memory) refuses. A file whose log holds nothing can
+// then be read as it is on the disk ("immutable"); one whose log still holds commits cannot.
 #include "history/history_database.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QUrl>
 #include <atomic>
 
-#include "history/history_schema.h"
+#include "history/history_identity.h"
 
 namespace nobrix::history {
 
 namespace {
 
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteNotADatabase = 26;
+constexpr int kSqliteIoError = 10;
+constexpr int kSqliteCantOpen = 14;
 
 int primaryCode(const QSqlError& error) {
   bool isNumber = false;
@@ -26,8 +25,9 @@ int primaryCode(const QSqlError& error) {
   return isNumber ? (code & 0xff) : 0;
 }
 
-bool isDamage(int code) {
-  return code == kSqliteCorrupt || code == kSqliteNotADatabase;
+// SQLite's own words ("database is locked"), without the driver's ("Unable to fetch row").
+QString detailOf(const QSqlError& error) {
+  return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
 QString uniqueConnectionName() {
@@ -35,16 +35,23 @@ QString uniqueConnectionName() {
   return QStringLiteral("nobrix-history-%1").arg(next++);
 }
 
-// "<file>.damaged-<UTC time>", numbered when that exists already: nothing is ever overwritten.
-QString asideName(const QString& path) {
-  const QString stem =
-      path + QStringLiteral(".damaged-") +
-      QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
-  QString name = stem;
-  for (int n = 2; QFileInfo::exists(name); ++n) {
-    name = stem + u'-' + QString::number(n);
+// The header's write and read versions are 2 in a file that uses the write-ahead log.
+bool usesWriteAheadLogOnDisk(const QString& path) {
+  QFile file(path);
+  constexpr qint64 kVersionsAt = 18;
+  if (!file.open(QIODevice::ReadOnly) || !file.seek(kVersionsAt)) {
+    return false;
   }
-  return name;
+  return file.read(2) == QByteArray("\x02\x02", 2);
+}
+
+// SQLite would read the log's commits through its index; without one it reads the file alone,
+// which is right only when the log holds nothing.
+bool readableWithoutLog(const QString& path, int failure) {
+  const bool logIndexTrouble = troubleOfSqliteCode(failure) == Trouble::kReadOnly ||
+                               failure == kSqliteIoError || failure == kSqliteCantOpen;
+  return logIndexTrouble && usesWriteAheadLogOnDisk(path) &&
+         QFileInfo(path + QStringLiteral("-wal")).size() == 0;
 }
 
 }  // namespace
@@ -57,82 +64,51 @@ HistoryDatabase::~HistoryDatabase() {
 
 bool HistoryDatabase::open(const QString& path, Mode mode) {
   close();
+  path_ = path;
   setAside_.clear();
-  if (mode == Mode::kWrite && !QDir().mkpath(QFileInfo(path).absolutePath())) {
-    setProblem(QStringLiteral("cannot create the folder of ") + path, 0);
-    return false;
-  }
-  if (!connect(path, mode)) {
-    return false;
-  }
-  if (looksDamaged()) {
-    if (mode == Mode::kRead) {
-      setProblem(path + QStringLiteral(" is damaged"), kSqliteCorrupt);
-      return false;
-    }
-    close();
-    if (!moveAside(path) || !connect(path, mode)) {
-      return false;
-    }
-  } else if (lastCode_ != 0) {
-    return false;
-  }
-  return mode == Mode::kRead || prepareForWriting();
+  layoutVersion_ = 0;
+  writeAheadLog_ = false;
+  setProblem(QString(), Trouble::kNone);
+  return mode == Mode::kRead ? openForReading() : openForWriting();
 }
 
-bool HistoryDatabase::connect(const QString& path, Mode mode) {
-  lastCode_ = 0;
-  problem_.clear();
+// A rollback journal left beside the file by a write cut short (a kill, a power cut) must be
+// played back before the file can be read, which takes a connection that may write.
+// The layout is -1 until one has been read (GCC's optimiser misreads an std::optional here).
+bool HistoryDatabase::openForReading() {
+  int layout = connect(Access::kReadOnly) ? readLayout(*this).value_or(-1) : -1;
+  const bool journalLeft = troubleOfSqliteCode(lastCode_) == Trouble::kReadOnly &&
+                           QFileInfo::exists(path_ + QStringLiteral("-journal"));
+  if (layout < 0 && (journalLeft || readableWithoutLog(path_, lastCode_))) {
+    layout = connect(journalLeft ? Access::kReadWrite : Access::kImmutable)
+                 ? readLayout(*this).value_or(-1)
+                 : -1;
+  }
+  layoutVersion_ = layout < 0 ? 0 : layout;
+  return layout >= 0;
+}
+
+bool HistoryDatabase::connect(Access access) {
+  close();
   database_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-  database_.setDatabaseName(path);
   QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-  if (mode == Mode::kRead) {
+  if (access == Access::kImmutable) {
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path_).absoluteFilePath());
+    database_.setDatabaseName(url.toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+    options += QStringLiteral(";QSQLITE_OPEN_URI");
+  } else {
+    database_.setDatabaseName(path_);
+  }
+  if (access != Access::kReadWrite) {
     options += QStringLiteral(";QSQLITE_OPEN_READONLY");
   }
   database_.setConnectOptions(options);
   if (!database_.open()) {
-    setProblem(database_.lastError().text(), primaryCode(database_.lastError()));
+    setProblem(detailOf(database_.lastError()), primaryCode(database_.lastError()));
     return false;
   }
   query_ = QSqlQuery(database_);
   return true;
-}
-
-// Sets lastCode_ when the check itself could not run (a lock, say): that is not damage.
-bool HistoryDatabase::looksDamaged() {
-  if (!exec(QStringLiteral("PRAGMA quick_check(1)"))) {
-    return isDamage(lastCode_);
-  }
-  const bool ok = query_.next() && query_.value(0).toString() == u"ok";
-  query_.finish();
-  return !ok;
-}
-
-bool HistoryDatabase::moveAside(const QString& path) {
-  const QString aside = asideName(path);
-  if (!QFile::rename(path, aside)) {
-    setProblem(QStringLiteral("cannot move the damaged ") + path + QStringLiteral(" aside"), 0);
-    return false;
-  }
-  // The log and its index belong to the damaged file; a new file must not replay them.
-  for (const char* suffix : {"-wal", "-shm"}) {
-    if (QFileInfo::exists(path + QLatin1String(suffix))) {
-      QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
-    }
-  }
-  setAside_ = aside;
-  return true;
-}
-
-// The write-ahead log lets a reader (the history command) look while a run writes, and with
-// synchronous=NORMAL a commit costs no flush to the disk; the journal asks for one where it
-// matters.
-bool HistoryDatabase::prepareForWriting() {
-  if (!exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-    return false;
-  }
-  query_.finish();
-  return exec(QStringLiteral("PRAGMA synchronous=NORMAL")) && migrateToCurrentLayout(*this);
 }
 
 void HistoryDatabase::close() {
@@ -146,27 +122,50 @@ void HistoryDatabase::close() {
 
 bool HistoryDatabase::exec(const QString& sql, const QVariantList& values) {
   if (!database_.isOpen()) {
-    setProblem(QStringLiteral("the history is not open"), 0);
+    setProblem(QStringLiteral("the history is not open"), Trouble::kOther);
     return false;
   }
   query_.finish();
   if (!query_.prepare(sql)) {
-    setProblem(query_.lastError().text(), primaryCode(query_.lastError()));
+    setProblem(detailOf(query_.lastError()), primaryCode(query_.lastError()));
     return false;
   }
   for (const QVariant& value : values) {
     query_.addBindValue(value);
   }
   if (!query_.exec()) {
-    setProblem(query_.lastError().text(), primaryCode(query_.lastError()));
+    setProblem(detailOf(query_.lastError()), primaryCode(query_.lastError()));
     return false;
   }
   return true;
 }
 
-void HistoryDatabase::setProblem(const QString& what, int code) {
-  problem_ = what;
+QVariant HistoryDatabase::value(const QString& sql) {
+  if (!exec(sql) || !query_.next()) {
+    return {};
+  }
+  const QVariant first = query_.value(0);
+  query_.finish();
+  return first;
+}
+
+void HistoryDatabase::setProblem(const QString& detail, int code) {
+  setProblem(detail, troubleOfSqliteCode(code));
   lastCode_ = code;
+}
+
+void HistoryDatabase::setProblem(const QString& detail, Trouble trouble) {
+  lastCode_ = 0;
+  trouble_ = trouble;
+  reason_ = trouble == Trouble::kNone ? QString() : troubleReason(trouble, detail);
+  problem_ = reason_.isEmpty() ? QString() : path_ + QStringLiteral(": ") + reason_;
+}
+
+void HistoryDatabase::restore(const Failure& failure) {
+  lastCode_ = failure.code;
+  trouble_ = failure.trouble;
+  problem_ = failure.problem;
+  reason_ = failure.reason;
 }
 
 }  // namespace nobrix::history

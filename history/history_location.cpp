@@ -1,5 +1,6 @@
 // The generic data folder, not the per-program one: the window program and the command-line
-// program must read and write the same history.
+// program must read and write the same history. On Windows that folder is %LOCALAPPDATA%, and the
+// path is given with the system's separators, as the user sees it in messages and the JSON.
 #include "history/history_location.h"
 
 #include <QDir>
@@ -14,8 +15,9 @@ QString historyPath(PrinterBus bus) {
   }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                          QStringLiteral("/NobrixVUZ");
-  return QDir(folder).filePath(bus == PrinterBus::kReal ? QStringLiteral("history.sqlite")
-                                                        : QStringLiteral("history-sim.sqlite"));
+  return QDir::toNativeSeparators(
+      QDir(folder).filePath(bus == PrinterBus::kReal ? QStringLiteral("history.sqlite")
+                                                     : QStringLiteral("history-sim.sqlite")));
 }
 
 }  // namespace nobrix::history

@@ -1,28 +1,28 @@
-// Two statements: the runs that pass the filter, then their printers, joined here. Columns that
-// an older layout lacks read as empty.
+// Three statements: the runs that pass the filter, then their events and their printers, joined
+// here. Columns and tables that an older layout lacks read as empty.
 #include "history/history_reader.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
 #include <map>
 
 #include "history/history_database.h"
-#include "history/history_schema.h"
 
 namespace nobrix::history {
 
 namespace {
 
+using RunsById = std::map<std::int64_t, RunRecord*>;
+
 std::string utf8(const QVariant& value) {
   return value.toString().toStdString();
 }
 
-QString isoText(std::chrono::sys_seconds time) {
-  return QDateTime::fromSecsSinceEpoch(time.time_since_epoch().count(), Qt::UTC)
+QString isoText(std::chrono::sys_time<std::chrono::milliseconds> time) {
+  return QDateTime::fromMSecsSinceEpoch(time.time_since_epoch().count(), Qt::UTC)
       .toString(Qt::ISODateWithMs);
 }
 
@@ -38,12 +38,6 @@ RunState stateOf(const QVariant& endedAt, int outcome) {
     default:
       return RunState::kFinished;
   }
-}
-
-int layoutVersion(HistoryDatabase& database) {
-  return database.exec(QStringLiteral("PRAGMA user_version")) && database.query().next()
-             ? database.query().value(0).toInt()
-             : -1;
 }
 
 QString runsStatement(const HistoryQuery& query, int version, QVariantList& values) {
@@ -62,9 +56,11 @@ QString runsStatement(const HistoryQuery& query, int version, QVariantList& valu
   }
   return QStringLiteral(
              "SELECT id, started_at, ended_at, outcome, program, program_version, image_name,"
-             " image_bytes, image_sha256, host, user_name, ticked, sent, updated, %1"
-             " FROM runs %2 ORDER BY started_at DESC, id DESC")
+             " image_bytes, image_sha256, host, user_name, ticked, sent, updated, %1, %2"
+             " FROM runs %3 ORDER BY started_at DESC, id DESC")
       .arg(version >= 2 ? QStringLiteral("error_text") : QStringLiteral("''"),
+           version >= 3 ? QStringLiteral("record_gap_from, record_gap_reason")
+                        : QStringLiteral("'', ''"),
            where.isEmpty() ? QString() : QStringLiteral("WHERE ") + where.join(u" AND "));
 }
 
@@ -85,6 +81,8 @@ RunRecord runOf(const QSqlQuery& row) {
   run.sent = row.value(12).toInt();
   run.updated = row.value(13).toInt();
   run.errorText = utf8(row.value(14));
+  run.recordGapFrom = utf8(row.value(15));
+  run.recordGapReason = utf8(row.value(16));
   return run;
 }
 
@@ -105,19 +103,14 @@ PrinterRecord printerOf(const QSqlQuery& row) {
   return printer;
 }
 
-bool readPrinters(HistoryDatabase& database, const HistoryQuery& query, int version,
-                  std::vector<RunRecord>& runs) {
-  std::map<std::int64_t, RunRecord*> byId;
-  for (RunRecord& run : runs) {
-    byId[run.id] = &run;
-  }
+bool readPrinters(HistoryDatabase& database, const HistoryQuery& query, const RunsById& runs) {
   QVariantList values;
-  QString sql = QStringLiteral(
-                    "SELECT run_id, row, serial_number, description, device_path, status_code,"
-                    " %1, status_text, bytes_accepted, step1_started_at, step1_ended_at,"
-                    " step2_started_at, step2_ended_at, step3_started_at, step3_ended_at"
-                    " FROM run_printers")
-                    .arg(version >= 2 ? QStringLiteral("status_key") : QStringLiteral("''"));
+  QString sql =
+      QStringLiteral(
+          "SELECT run_id, row, serial_number, description, device_path, status_code,"
+          " %1, status_text, bytes_accepted, step1_started_at, step1_ended_at,"
+          " step2_started_at, step2_ended_at, step3_started_at, step3_ended_at FROM run_printers")
+          .arg(database.layoutVersion() >= 2 ? QStringLiteral("status_key") : QStringLiteral("''"));
   if (query.serialNumber) {
     sql += QStringLiteral(" WHERE serial_number = ?");
     values << QString::fromStdString(*query.serialNumber);
@@ -126,12 +119,45 @@ bool readPrinters(HistoryDatabase& database, const HistoryQuery& query, int vers
     return false;
   }
   while (database.query().next()) {
-    const auto run = byId.find(database.query().value(0).toLongLong());
-    if (run != byId.end()) {
+    const auto run = runs.find(database.query().value(0).toLongLong());
+    if (run != runs.end()) {
       run->second->printers.push_back(printerOf(database.query()));
     }
   }
   return true;
+}
+
+bool readEvents(HistoryDatabase& database, const RunsById& runs) {
+  if (database.layoutVersion() < 3) {
+    return true;
+  }
+  if (!database.exec(QStringLiteral("SELECT run_id, at, event FROM run_events"
+                                    " ORDER BY run_id, seq"))) {
+    return false;
+  }
+  while (database.query().next()) {
+    const auto run = runs.find(database.query().value(0).toLongLong());
+    if (run != runs.end()) {
+      run->second->events.push_back(
+          {utf8(database.query().value(1)), utf8(database.query().value(2))});
+    }
+  }
+  return true;
+}
+
+bool readRuns(HistoryDatabase& database, const HistoryQuery& query, std::vector<RunRecord>& runs) {
+  QVariantList values;
+  if (!database.exec(runsStatement(query, database.layoutVersion(), values), values)) {
+    return false;
+  }
+  while (database.query().next()) {
+    runs.push_back(runOf(database.query()));
+  }
+  RunsById byId;
+  for (RunRecord& run : runs) {
+    byId[run.id] = &run;
+  }
+  return readEvents(database, byId) && readPrinters(database, query, byId);
 }
 
 }  // namespace
@@ -152,32 +178,18 @@ std::string_view runStateName(RunState state) {
 
 HistoryListing readHistory(const QString& path, const HistoryQuery& query) {
   HistoryListing listing;
-  if (!QFileInfo::exists(path)) {
+  listing.fileExists = QFileInfo::exists(path);
+  if (!listing.fileExists) {
     listing.ok = true;
     return listing;
   }
   HistoryDatabase database;
-  const int version =
-      database.open(path, HistoryDatabase::Mode::kRead) ? layoutVersion(database) : -1;
-  if (version > kLayoutVersion) {
-    listing.problem =
-        "the history was written by a newer program (layout " + std::to_string(version) + ")";
-    return listing;
-  }
-  if (version == 0) {
-    listing.ok = true;  // an empty file: a history whose first run never got as far as a write
-    return listing;
-  }
-  QVariantList values;
-  const QString runs = runsStatement(query, version, values);
-  if (version >= 1 && database.exec(runs, values)) {
-    while (database.query().next()) {
-      listing.runs.push_back(runOf(database.query()));
-    }
-    listing.ok = readPrinters(database, query, version, listing.runs);
-  }
+  // Layout 0: an empty file, a history whose first run never got as far as a write.
+  listing.ok = database.open(path, HistoryDatabase::Mode::kRead) &&
+               (database.layoutVersion() == 0 || readRuns(database, query, listing.runs));
   if (!listing.ok) {
     listing.runs.clear();
+    listing.trouble = database.trouble();
     listing.problem = database.problem().toStdString();
   }
   return listing;

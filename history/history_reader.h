@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "history/history_problem.h"
+
 namespace nobrix::history {
 
 enum class RunState {
@@ -42,6 +44,13 @@ struct PrinterRecord {
   std::array<StepTimes, 3> steps;  // steps 1, 2, 3
 };
 
+// Something that happened to the run apart from its printers: "hang-up", "output-closed",
+// "stop-requested".
+struct RunEventRecord {
+  std::string at;
+  std::string name;
+};
+
 struct RunRecord {
   std::int64_t id = 0;
   RunState state = RunState::kInterrupted;
@@ -58,25 +67,35 @@ struct RunRecord {
   int sent = 0;     // 0 while interrupted
   int updated = 0;  // 0 while interrupted
   std::string errorText;
+  // Not empty when the file could not be written for part of the run: from then on, and why. The
+  // run's end wrote the rest (its printers as they ended, its events) from memory.
+  std::string recordGapFrom;
+  std::string recordGapReason;
+  std::vector<RunEventRecord> events;
   std::vector<PrinterRecord> printers;
+
+  bool fullyRecorded() const { return recordGapFrom.empty(); }
 };
 
 struct HistoryQuery {
   // Only runs that had this printer, and of them only this printer.
   std::optional<std::string> serialNumber;
   // Runs started at or after `from` and before `until`.
-  std::optional<std::chrono::sys_seconds> from;
-  std::optional<std::chrono::sys_seconds> until;
+  std::optional<std::chrono::sys_time<std::chrono::milliseconds>> from;
+  std::optional<std::chrono::sys_time<std::chrono::milliseconds>> until;
 };
 
 struct HistoryListing {
   bool ok = false;
-  std::string problem;  // when not ok: why the history could not be read
+  bool fileExists = false;
+  Trouble trouble = Trouble::kNone;  // when not ok: what kept the history from being read
+  std::string problem;               // ... in words
   std::vector<RunRecord> runs;
 };
 
-// A file that does not exist yet is an empty history. Reads without writing: a damaged file is
-// reported, not moved; an older layout is read as it is.
+// A file that does not exist yet is an empty history. Reads without writing, also from a folder
+// the user may not write: a damaged file is reported, not moved; an older layout is read as it is;
+// a file of another program or of a newer layout is refused.
 HistoryListing readHistory(const QString& path, const HistoryQuery& query = {});
 
 }  // namespace nobrix::history

@@ -52,7 +52,25 @@ const char* const kVersion2[] = {
     nullptr,
 };
 
-const char* const* const kSteps[] = {kVersion1, kVersion2};
+// The run's events; when the file could not be written for part of a run (from when, and why),
+// the run's end filled in the rest from memory; an application id, so that a file tells whose it
+// is; and a table that is always empty, whose freed pages stay in the file as spare room for a
+// run's record on a full disk.
+const char* const kVersion3[] = {
+    "ALTER TABLE runs ADD COLUMN record_gap_from TEXT",
+    "ALTER TABLE runs ADD COLUMN record_gap_reason TEXT NOT NULL DEFAULT ''",
+    "CREATE TABLE run_events ("
+    " run_id INTEGER NOT NULL REFERENCES runs(id),"
+    " seq INTEGER NOT NULL,"
+    " at TEXT NOT NULL,"
+    " event TEXT NOT NULL,"
+    " PRIMARY KEY (run_id, seq)) WITHOUT ROWID",
+    "CREATE TABLE spare_room (filler BLOB)",
+    "PRAGMA application_id = 1312970325",
+    nullptr,
+};
+
+const char* const* const kSteps[] = {kVersion1, kVersion2, kVersion3};
 static_assert(std::size(kSteps) == kLayoutVersion);
 
 int readVersion(HistoryDatabase& database) {
@@ -75,6 +93,18 @@ bool applySteps(HistoryDatabase& database, int from) {
 
 }  // namespace
 
+std::string_view runEventName(ports::RunEvent event) {
+  switch (event) {
+    case ports::RunEvent::kHangUp:
+      return "hang-up";
+    case ports::RunEvent::kOutputClosed:
+      return "output-closed";
+    case ports::RunEvent::kStopRequested:
+      return "stop-requested";
+  }
+  return "other";
+}
+
 const char* const* layoutStatements(int version) {
   return version >= 1 && version <= kLayoutVersion ? kSteps[version - 1] : nullptr;
 }
@@ -91,18 +121,18 @@ bool migrateToCurrentLayout(HistoryDatabase& database) {
   }
   version = readVersion(database);
   if (version > kLayoutVersion) {
-    database.setProblem(QStringLiteral("the history has layout %1, newer than this program's %2")
+    database.setProblem(QStringLiteral("it was written by a newer program (layout %1; this"
+                                       " program knows up to %2); it is left as it is")
                             .arg(version)
                             .arg(kLayoutVersion),
-                        0);
+                        Trouble::kNewerLayout);
   } else if (version >= 0 && (version == kLayoutVersion || applySteps(database, version)) &&
              database.exec(QStringLiteral("COMMIT"))) {
     return true;
   }
-  const QString why = database.problem();
-  const int code = database.lastCode();
+  const HistoryDatabase::Failure failure = database.failure();
   database.exec(QStringLiteral("ROLLBACK"));
-  database.setProblem(why, code);
+  database.restore(failure);
   return false;
 }
 

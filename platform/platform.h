@@ -18,12 +18,20 @@ enum class OpenMode {
   ExclusiveWriteOnly,  // write only, no sharing: the firmware image
 };
 
+// Why a read or write failed, as far as the layers above tell the user apart.
+enum class IoFailure {
+  Other,    // the device refused the call, or the cause is not known
+  Gone,     // the printer left the bus: unplugged or switched off
+  Stalled,  // the printer stopped taking data and gave no error
+};
+
 // Outcome of one read or write. OS errors are mapped here, at the backend edge; errorText keeps
-// the platform's own wording (UTF-8) because the firmware transfer shows it to the user.
+// the platform's own wording (UTF-8), which the user sees only as a detail of the product's text.
 struct IoResult {
   bool ok = false;
   std::size_t bytes = 0;
   std::string errorText;
+  IoFailure failure = IoFailure::Other;  // meaningful only when !ok
 };
 
 // A printer interface that is present but cannot be opened, told apart from an absent one so

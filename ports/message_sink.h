@@ -19,6 +19,12 @@ class MessageSink {
   // worker thread: the implementation shows it on the window thread and blocks the caller.
   virtual void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
                            std::int32_t updated) = 0;
+  // Asks the user a question that guards something that cannot be undone, and returns true only
+  // when the user chose to go on. On the window thread. One that cannot ask never goes on.
+  virtual bool confirm(std::u16string_view question) {
+    static_cast<void>(question);
+    return false;
+  }
 };
 
 }  // namespace nobrix::ports

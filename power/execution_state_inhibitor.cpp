@@ -10,14 +10,14 @@ namespace nobrix::power {
 
 namespace {
 
-class ExecutionStateHold final : public SleepInhibitor::Hold {
+class ExecutionStateHold final : public ports::SleepInhibitor::Hold {
  public:
   ~ExecutionStateHold() override { SetThreadExecutionState(ES_CONTINUOUS); }
 };
 
 }  // namespace
 
-std::unique_ptr<SleepInhibitor::Hold> ExecutionStateInhibitor::inhibit(std::u16string_view) {
+std::unique_ptr<ports::SleepInhibitor::Hold> ExecutionStateInhibitor::inhibit(std::u16string_view) {
   if (SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) != 0) {
     return std::make_unique<ExecutionStateHold>();
   }

@@ -9,7 +9,7 @@
 
 namespace nobrix::power {
 
-class ExecutionStateInhibitor final : public SleepInhibitor {
+class ExecutionStateInhibitor final : public ports::SleepInhibitor {
  public:
   // The state belongs to the calling thread: take and release the hold on the same thread (the
   // window thread, where START is handled). `reason` is not shown: this call takes none.

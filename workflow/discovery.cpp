@@ -4,18 +4,10 @@
 #include <vector>
 
 #include "device/printer_records.h"
+#include "workflow/printer_status.h"
 #include "workflow/update_workflow.h"
 
 namespace nobrix::workflow {
-
-namespace {
-
-std::u16string checklistEntry(const device::USBPrinterClassDeviceInfo& table, int entry) {
-  return std::u16string(device::slotText(table.description[entry])) + u"[SN#:" +
-         std::u16string(device::slotText(table.serialNumber[entry])) + u"]";
-}
-
-}  // namespace
 
 void UpdateWorkflow::listIdlePrinters() {
   try {
@@ -27,10 +19,12 @@ void UpdateWorkflow::listIdlePrinters() {
       auto& idle = gVUZPrinterInfo.idlePrinters;
       const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
           productName_.c_str(), &idle, &gUSBPrinterClassDeviceInfo);
-      if (found > 0) {
+      appendFlashModePrinters(found);
+      if (idle.deviceCount > 0) {
         std::vector<std::u16string> entries;
-        for (int entry = 0; entry < found && entry < device::MaxPrinterDevices; ++entry) {
-          entries.push_back(checklistEntry(idle, entry));
+        for (int entry = 0; entry < idle.deviceCount && entry < device::MaxPrinterDevices;
+             ++entry) {
+          entries.push_back(checklistEntry(entry));
         }
         services_.view.setPrinterChecklist(entries);
       }
@@ -40,6 +34,55 @@ void UpdateWorkflow::listIdlePrinters() {
   } catch (const std::exception& error) {
     showError(error);
   }
+}
+
+// A printer that a killed or stopped run left in flash mode waits there for its image. It reports
+// only the flash loader's identity and its serial number, so whether it is this product is known
+// only from an earlier run's record of that serial number.
+void UpdateWorkflow::appendFlashModePrinters(int listed) {
+  listedInFlashMode_.fill(false);
+  listedModelKnown_.fill(false);
+  device::USBPrinterClassDeviceInfo flash{};
+  const std::u16string flashDescription(device::kFlashModeDescription);
+  const int found = device::PrinterDeviceLayer::Lib_GetSupportedPrinterDeviceInfo(
+      flashDescription.c_str(), &flash, &gUSBPrinterClassDeviceInfo);
+  auto& idle = gVUZPrinterInfo.idlePrinters;
+  int entry = listed;
+  for (int index = 0; index < found && entry < device::MaxPrinterDevices; ++index, ++entry) {
+    device::copyToSlot(idle.description[entry], device::slotText(flash.description[index]));
+    device::copyToSlot(idle.devicePath[entry], device::slotText(flash.devicePath[index]));
+    device::copyToSlot(idle.serialNumber[entry], device::slotText(flash.serialNumber[index]));
+    listedInFlashMode_[entry] = true;
+    listedModelKnown_[entry] =
+        knownPrinters_->knownAsProduct(device::slotText(flash.serialNumber[index]), productName_);
+  }
+  idle.deviceCount = entry;
+}
+
+// "<description>[SN#:<serial>]"; a printer in flash mode says so on a second line, which the
+// narrow list shows without scrolling, with whether its model is known: a known one goes under
+// the product's name.
+std::u16string UpdateWorkflow::checklistEntry(int entry) const {
+  const auto& idle = gVUZPrinterInfo.idlePrinters;
+  const bool known = listedModelKnown_[entry];
+  std::u16string text =
+      known ? productName_ : std::u16string(device::slotText(idle.description[entry]));
+  text += u"[SN#:";
+  text += device::slotText(idle.serialNumber[entry]);
+  text += u"]";
+  if (listedInFlashMode_[entry]) {
+    text += u"\n";
+    text += this->text(known ? keys::kListedInFlashModeKnown : keys::kListedInFlashModeUnknown);
+  }
+  return text;
+}
+
+bool UpdateWorkflow::listedInFlashMode(int entry) const {
+  return entry >= 0 && entry < device::MaxPrinterDevices && listedInFlashMode_[entry];
+}
+
+bool UpdateWorkflow::listedModelKnown(int entry) const {
+  return listedInFlashMode(entry) && listedModelKnown_[entry];
 }
 
 void UpdateWorkflow::listFlashPrinters() {
@@ -94,6 +137,8 @@ void UpdateWorkflow::handleDeviceChange() {
   } release{gUSBPnPDetected};
   if (g_BlockUsbEnumeration == 0) {
     listIdlePrinters();
+  } else {
+    noticeWhileBlocked_ = true;
   }
 }
 

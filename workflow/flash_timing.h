@@ -11,6 +11,7 @@ inline constexpr std::uint32_t kFlashModeLimitSeconds = 15;  // given up after t
 inline constexpr std::uint32_t kFlashListingPauseMs =
     3'000;  // lets printers reappear in flash mode
 inline constexpr std::uint32_t kAfterSendPauseMs = 500;
+inline constexpr std::uint32_t kBytesRecordedEveryMs = 1'000;  // the history's count during a send
 inline constexpr std::uint32_t kUpdatePollMs = 10'000;
 inline constexpr std::uint32_t kUpdateLimitSeconds = 180;  // given up after 19 polls, ~190 s
 

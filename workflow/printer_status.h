@@ -16,7 +16,8 @@ enum PrinterStatus : std::int32_t {
   kStoringAndUpdating = 5,
   kUpdateCompleted = 6,
   kFailed = 7,
-  kStopped = 8,  // left out of the run because a stop was asked for before its turn
+  kStopped = 8,             // a stop came before its turn: never touched
+  kStoppedInFlashMode = 9,  // a stop came after its switch: in flash mode, waiting for the image
 };
 
 namespace keys {
@@ -33,6 +34,11 @@ inline constexpr std::string_view kStatusUpdateTimeout = "StrRes_StatusUpdateTim
 inline constexpr std::string_view kStatusPrinterNotFound = "StrRes_StatusPrinterNotFound";
 inline constexpr std::string_view kStatusFlashModeUnmatched = "StrRes_StatusFlashModeUnmatched";
 inline constexpr std::string_view kStatusStopped = "StrRes_StatusStopped";
+inline constexpr std::string_view kStatusStoppedInFlashMode = "StrRes_StatusStoppedInFlashMode";
+inline constexpr std::string_view kListedInFlashModeKnown = "StrRes_ListedInFlashModeKnown";
+inline constexpr std::string_view kListedInFlashModeUnknown = "StrRes_ListedInFlashModeUnknown";
+inline constexpr std::string_view kConfirmUnknownModel = "StrRes_ConfirmUnknownModel";
+inline constexpr std::string_view kUpdateLocked = "StrRes_UpdateLocked";
 inline constexpr std::string_view kDiagnosisNoRights = "StrRes_DiagnosisNoRights";
 inline constexpr std::string_view kDiagnosisBusy = "StrRes_DiagnosisBusy";
 inline constexpr std::string_view kDiagnosisHeldBy = "StrRes_DiagnosisHeldBy";

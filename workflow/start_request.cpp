@@ -38,15 +38,26 @@ void UpdateWorkflow::startUpdate() {
   view.setStepLabel(u"");
   view.pump();
 
+  refusal_ = StartRefusal::kNone;
   if (!somethingToUpdate) {
+    refusal_ = StartRefusal::kNothingTicked;
     services_.messages.showMessage(
         ports::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0,
         0);
   } else if (!imageReady) {
     // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
+    refusal_ = StartRefusal::kNoImage;
     services_.messages.showMessage(ports::kPlainMessage, imageProblem, 0, 0);
+  } else if (!unknownModelsConfirmed(entries, tickedEntries)) {
+    refusal_ = StartRefusal::kModelNotConfirmed;
+  } else if (!updateLockTaken()) {
+    refusal_ = StartRefusal::kLocked;
   } else {
     performRun(entries, tickedEntries, ticked);
+    releaseUpdateLock();
+  }
+  if (refusal_ == StartRefusal::kModelNotConfirmed || refusal_ == StartRefusal::kLocked) {
+    unblockListing();
   }
 
   view.setActivityIndicatorEnabled(false);
@@ -58,7 +69,8 @@ void UpdateWorkflow::startUpdate() {
 
 // Preparation and step 1 catch nothing themselves: an error there ends the run without a result.
 // Steps 2 and 3 and the flash listing catch their own. The system is kept awake from before the
-// first printer is switched until the run's last dialog, which may wait for hours, opens.
+// first printer is switched until the run's last dialog, which may wait for hours, opens; the
+// update lock is let go there too, when no printer is touched any more.
 void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
                                 std::int32_t ticked) {
   runInProgress_ = true;
@@ -67,15 +79,15 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
     auto awake = keepSystemAwake();
     prepareRun(entries, tickedEntries);
     switchPrintersToFlashMode();
-    services_.device.platform().sleep(kFlashListingPauseMs);
+    pauseForFlashModeListing();
     listFlashPrinters();
     const std::int32_t sent = sendFirmwareToPrinters();
     const std::int32_t updated = waitForPrintersToUpdate();
     awake.reset();
+    stopAsked();  // one that came during the last wait counts too
+    releaseUpdateLock();
     // Recorded before the dialog, which may stay open for hours.
-    const bool stopped = std::find(stoppedBeforeTurn_.begin(), stoppedBeforeTurn_.end(), true) !=
-                         stoppedBeforeTurn_.end();
-    journal_->runEnded({stopped ? ports::RunOutcome::kStopped : ports::RunOutcome::kFinished,
+    journal_->runEnded({stopSeen_ ? ports::RunOutcome::kStopped : ports::RunOutcome::kFinished,
                         ticked,
                         sent,
                         updated,
@@ -88,6 +100,21 @@ void UpdateWorkflow::performRun(int entries, const TickedEntries& tickedEntries,
   }
   runInProgress_ = false;
   runFinished_ = true;
+}
+
+// Printers need a moment to come back in flash mode after the switch. There is nothing to wait
+// for when no printer was switched (every one was waiting in flash mode already) or once a stop
+// was asked for: the printers switched before it are not sent the image.
+void UpdateWorkflow::pauseForFlashModeListing() {
+  bool anySwitched = false;
+  for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
+    anySwitched = anySwitched || (gVUZPrinterInfo.idlePrinters.selected[slot] == 1 &&
+                                  !listedInFlashMode_[static_cast<std::size_t>(slot)] &&
+                                  gVUZPrinterInfo.printerStatus[slot] == kInFlashMode);
+  }
+  if (anySwitched && !stopAsked()) {
+    services_.device.platform().sleep(kFlashListingPauseMs);
+  }
 }
 
 void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries) {
@@ -106,32 +133,45 @@ void UpdateWorkflow::prepareRun(int entries, const TickedEntries& tickedEntries)
     }
     idle.selected[slot] = 1;
     view.appendPrinterRow(std::u16string(device::slotText(idle.serialNumber[slot])));
-    gVUZPrinterInfo.printerStatus[slot] = kInIdleMode;
-    statusRows.push_back(text(keys::kStatusInIdleMode));
+    const bool waiting = listedInFlashMode_[static_cast<std::size_t>(slot)];
+    gVUZPrinterInfo.printerStatus[slot] = waiting ? kInFlashMode : kInIdleMode;
+    statusRows.push_back(text(waiting ? keys::kStatusInFlashMode : keys::kStatusInIdleMode));
   }
   view.appendStatusRows(statusRows);
 
+  stopSeen_ = false;
+  failedStep_.fill(0);
+  bytesAccepted_.fill(0);
+  rowFlashEntry_.fill(-1);
+  flashModeUnmatched_.fill(false);
   view.setPrinterChecklistEnabled(false);
   view.pump();
   view.showProgressPage();
   journalRunStarted();
 }
 
+// A printer waiting in flash mode is recorded as this product: an earlier run knew it as one, or
+// the user confirmed it. That record is what lets a later run finish it without asking.
 void UpdateWorkflow::journalRunStarted() {
   const auto& idle = gVUZPrinterInfo.idlePrinters;
   std::vector<ports::JournalPrinter> printers;
+  std::vector<std::int32_t> statuses;
   for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
     if (idle.selected[slot] == 1) {
-      printers.push_back({std::u16string(device::slotText(idle.serialNumber[slot])),
-                          std::u16string(device::slotText(idle.description[slot])),
-                          std::u16string(device::slotText(idle.devicePath[slot]))});
+      const bool waiting = listedInFlashMode_[static_cast<std::size_t>(slot)];
+      printers.push_back(
+          {std::u16string(device::slotText(idle.serialNumber[slot])),
+           waiting ? productName_ : std::u16string(device::slotText(idle.description[slot])),
+           std::u16string(device::slotText(idle.devicePath[slot]))});
+      statuses.push_back(gVUZPrinterInfo.printerStatus[slot]);
     }
   }
   journal_->runStarted(printers);
-  // Every row starts in idle mode, as the progress page shows it.
-  const std::u16string idleText = text(keys::kStatusInIdleMode);
+  // Every row starts as the progress page shows it.
   for (int row = 0; row < static_cast<int>(printers.size()); ++row) {
-    journal_->statusChanged(row, kInIdleMode, keys::kStatusInIdleMode, idleText);
+    const std::string_view key =
+        statuses[row] == kInFlashMode ? keys::kStatusInFlashMode : keys::kStatusInIdleMode;
+    journal_->statusChanged(row, statuses[row], key, text(key));
   }
 }
 

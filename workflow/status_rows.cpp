@@ -1,5 +1,7 @@
 // The progress page's rows: which row shows which idle slot, the step label, and how a status
 // change reaches its row. Row r belongs to the r-th taking-part slot in ascending order.
+#include <algorithm>
+
 #include "device/printer_records.h"
 #include "workflow/printer_status.h"
 #include "workflow/update_workflow.h"
@@ -9,6 +11,7 @@ namespace nobrix::workflow {
 // The label reads "<steps text>[n/3]". It is appended piece by piece: GCC 12 at -O2 and above
 // reports a false -Wrestrict on chains of std::u16string operator+ (GCC bug 105329).
 void UpdateWorkflow::showStepLabel(int step) {
+  currentStep_ = step;
   std::u16string label = text(keys::kProgressUpdateSteps);
   label.reserve(label.size() + 5);
   label += u'[';
@@ -23,6 +26,9 @@ void UpdateWorkflow::setPrinterStatus(int slot, int row, std::int32_t status,
                                       std::string_view key) {
   if (slot >= 0 && slot < device::MaxPrinterDevices) {
     gVUZPrinterInfo.printerStatus[slot] = status;
+  }
+  if (status == kFailed && row >= 0 && row < device::MaxPrinterDevices && failedStep_[row] == 0) {
+    failedStep_[row] = currentStep_;
   }
   const std::u16string rowText = text(key);
   services_.view.replaceStatusRow(row, rowText);
@@ -43,11 +49,12 @@ std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAft
       view.setRowSelected(row, true);
       view.pump();
       journal_->stepStarted(row, step);
-      counted += visit(row, slotOfRow(row), flashEntryOfRow(row)) ? 1 : 0;
+      const int entry = row < device::MaxPrinterDevices ? rowFlashEntry_[row] : -1;
+      counted += visit(row, slotOfRow(row), entry) ? 1 : 0;
       journal_->stepEnded(row, step);
       view.setRowSelected(row, false);
       view.pump();
-      if (pauseAfterRowMs > 0) {
+      if (pauseAfterRowMs > 0 && !stopAsked()) {
         services_.device.platform().sleep(pauseAfterRowMs);
       }
     }
@@ -59,15 +66,20 @@ std::int32_t UpdateWorkflow::forEachProgressRow(int step, std::uint32_t pauseAft
   return counted;
 }
 
-bool UpdateWorkflow::stopsBefore(int slot, int row) {
-  if (!services_.stopRequested || !services_.stopRequested()) {
-    return false;
+int UpdateWorkflow::failedStep(int row) const {
+  return row >= 0 && row < device::MaxPrinterDevices ? failedStep_[row] : 0;
+}
+
+std::uint64_t UpdateWorkflow::bytesAccepted(int row) const {
+  return row >= 0 && row < device::MaxPrinterDevices ? bytesAccepted_[row] : 0;
+}
+
+bool UpdateWorkflow::stopAsked() {
+  if (!stopSeen_ && services_.stopRequested && services_.stopRequested()) {
+    stopSeen_ = true;
+    journal_->runEvent(ports::RunEvent::kStopRequested);
   }
-  if (slot >= 0 && slot < device::MaxPrinterDevices) {
-    stoppedBeforeTurn_[static_cast<std::size_t>(slot)] = true;
-  }
-  setPrinterStatus(slot, row, kStopped, keys::kStatusStopped);
-  return true;
+  return stopSeen_;
 }
 
 int UpdateWorkflow::rowOfSlot(int slot) const {
@@ -94,31 +106,33 @@ int UpdateWorkflow::slotOfRow(int row) const {
   return -1;
 }
 
-// The first flash entry of the run whose serial number equals the row's text. The text passes
-// through a slot-sized buffer, so at most 255 code units take part in the comparison.
-// A flash entry serves one row only: rows that share a serial number (or have none) take the
-// matching entries in turn. Otherwise both rows would reach the same printer, which would get
-// the image twice while the other got none, and the run would still count both as updated.
-int UpdateWorkflow::flashEntryOfRow(int row) const {
-  device::TextSlot rowText{};
-  device::copyToSlot(rowText, services_.view.printerRowText(row));
-  const std::u16string_view serial = device::slotText(rowText);
-  int earlierRowsWithSerial = 0;
-  for (int earlier = 0; earlier < row; ++earlier) {
-    device::TextSlot earlierText{};
-    device::copyToSlot(earlierText, services_.view.printerRowText(earlier));
-    earlierRowsWithSerial += device::slotText(earlierText) == serial ? 1 : 0;
-  }
+// Each row whose printer went into flash mode takes the first free flash entry of its serial
+// number, in row order. The text passes through a slot-sized buffer, so at most 255 code units
+// take part in the comparison. An entry serves one row only, and a row whose printer never left
+// the bus takes none: twins that share a serial number (or have none) are otherwise told apart by
+// order alone, and one printer would get the image twice, or the twin that did switch none.
+void UpdateWorkflow::assignFlashEntries() {
+  rowFlashEntry_.fill(-1);
+  std::array<bool, device::MaxPrinterDevices> taken{};
   const auto& flash = gVUZPrinterInfo.flashPrinters;
-  const int count =
-      flash.deviceCount < device::MaxPrinterDevices ? flash.deviceCount : device::MaxPrinterDevices;
-  for (int entry = 0; entry < count; ++entry) {
-    if (flash.selected[entry] == 1 && device::slotText(flash.serialNumber[entry]) == serial &&
-        earlierRowsWithSerial-- == 0) {
-      return entry;
+  const int entries = std::min(flash.deviceCount, device::MaxPrinterDevices);
+  const int rows = std::min(services_.view.printerRowCount(), device::MaxPrinterDevices);
+  for (int row = 0; row < rows; ++row) {
+    const int slot = slotOfRow(row);
+    if (slot < 0 || gVUZPrinterInfo.printerStatus[slot] != kInFlashMode) {
+      continue;
+    }
+    device::TextSlot rowText{};
+    device::copyToSlot(rowText, services_.view.printerRowText(row));
+    for (int entry = 0; entry < entries; ++entry) {
+      if (!taken[entry] && flash.selected[entry] == 1 &&
+          device::slotText(flash.serialNumber[entry]) == device::slotText(rowText)) {
+        taken[entry] = true;
+        rowFlashEntry_[row] = entry;
+        break;
+      }
     }
   }
-  return -1;
 }
 
 }  // namespace nobrix::workflow

@@ -11,12 +11,14 @@ void UpdateWorkflow::switchPrintersToFlashMode() {
   device::PrinterDeviceLayer& device = services_.device;
   const auto& idle = gVUZPrinterInfo.idlePrinters;
   for (int slot = 0; slot < device::MaxPrinterDevices; ++slot) {
-    if (idle.selected[slot] != 1) {
+    // A printer that was waiting in flash mode needs no switch.
+    if (idle.selected[slot] != 1 || listedInFlashMode_[static_cast<std::size_t>(slot)]) {
       continue;
     }
     showStepLabel(1);
     const int row = rowOfSlot(slot);
-    if (stopsBefore(slot, row)) {
+    if (stopAsked()) {
+      setPrinterStatus(slot, row, kStopped, keys::kStatusStopped);
       continue;
     }
     view.setRowSelected(row, true);

@@ -20,7 +20,7 @@ std::int32_t UpdateWorkflow::waitForPrintersToUpdate() {
       // Still present at the limit: the printer may yet finish, so it keeps its status.
       setPrinterStatus(slot, row, kStoringAndUpdating, keys::kStatusUpdateTimeout);
     } else if (slot < 0 || !(flashModeUnmatched_[static_cast<std::size_t>(slot)] ||
-                             stoppedBeforeTurn_[static_cast<std::size_t>(slot)])) {
+                             status == kStopped || status == kStoppedInFlashMode)) {
       setPrinterStatus(slot, row, kFailed, keys::kStatusPrinterNotFound);
     }
     return false;

@@ -1,40 +1,19 @@
 // Supported printers that are attached but cannot be opened (no rights, or another program holds
 // them) would otherwise simply be missing from the check list. They are named beside it, with why
 // and the remedy, without touching the list.
-#include <initializer_list>
-
 #include "device/device_layer.h"
 #include "platform/text_encoding.h"
 #include "workflow/printer_status.h"
+#include "workflow/text_format.h"
 #include "workflow/update_workflow.h"
 
 namespace nobrix::workflow {
 
-namespace {
-
-// "%1".."%3" replaced in one pass, so a value that itself contains "%2" stays as it is.
-std::u16string formatted(std::u16string_view pattern,
-                         std::initializer_list<std::u16string_view> values) {
-  std::u16string text;
-  for (std::size_t at = 0; at < pattern.size(); ++at) {
-    const char16_t next = at + 1 < pattern.size() ? pattern[at + 1] : u'\0';
-    const auto index = static_cast<std::size_t>(next - u'1');
-    if (pattern[at] == u'%' && next >= u'1' && index < values.size()) {
-      text += values.begin()[index];
-      ++at;
-    } else {
-      text += pattern[at];
-    }
-  }
-  return text;
-}
-
-}  // namespace
-
 void UpdateWorkflow::diagnoseUnusablePrinters() {
   unusablePrinters_.clear();
   for (platform::UnusableInterface& printer : services_.device.platform().unusableInterfaces()) {
-    if (device::identityOfDeviceId(printer.deviceId).description == productName_) {
+    const std::u16string description = device::identityOfDeviceId(printer.deviceId).description;
+    if (description == productName_ || description == device::kFlashModeDescription) {
       unusablePrinters_.push_back(std::move(printer));
     }
   }

@@ -16,6 +16,8 @@
 #include "device/device_layer.h"
 #include "device/printer_records.h"
 #include "firmware/firmware_sender.h"
+#include "platform/lock/update_lock.h"
+#include "ports/known_printers.h"
 #include "ports/message_sink.h"
 #include "ports/run_journal.h"
 #include "ports/sleep_inhibitor.h"
@@ -43,6 +45,15 @@ struct WorkflowServices {
   std::function<bool()> stopRequested = {};
 };
 
+// Why START did not run the update; kNone after a run.
+enum class StartRefusal {
+  kNone,
+  kNothingTicked,      // nothing listed, or nothing ticked
+  kNoImage,            // no image to send
+  kModelNotConfirmed,  // a printer in flash mode of unknown model, and the user did not confirm
+  kLocked,             // another update run holds the printers
+};
+
 class UpdateWorkflow {
  public:
   explicit UpdateWorkflow(WorkflowServices services);
@@ -50,8 +61,20 @@ class UpdateWorkflow {
   // Where the run is recorded as it goes; nowhere until one is attached. The journal must
   // outlive the workflow, and is attached before START.
   void setRunJournal(ports::RunJournal& journal) { journal_ = &journal; }
+  // Taken at START and held to the run's end; without one (null), no other run is guarded
+  // against. Must outlive the workflow.
+  void setUpdateLock(platform::UpdateLock* lock) { updateLock_ = lock; }
+  // Takes the update lock before the printers are listed, for a front end that lists them only
+  // to start at once: a run begun a moment earlier may have its printers off the bus while they
+  // switch, and this one must be refused (lastRefusal() kLocked, the holder said) rather than
+  // find none. START keeps the lock taken here; releaseUpdateLock() lets it go unused.
+  bool takeUpdateLockEarly();
+  void releaseUpdateLock();
+  // Which printers in flash mode earlier runs knew as this product; until given, none.
+  void setKnownPrinters(const ports::KnownPrinters& known) { knownPrinters_ = &known; }
 
-  // Discovery and hot-plug.
+  // Discovery and hot-plug. The idle listing also lists the product's printers that are waiting
+  // in flash mode (a run that was killed or stopped left them there), after the others.
   void listIdlePrinters();
   void listFlashPrinters();
   void clearPrinterTable(std::u16string_view table);  // "IDLE" or anything else (flash)
@@ -70,19 +93,38 @@ class UpdateWorkflow {
 
   // Worker bodies (run on a background thread by the WorkerRunner).
   void flashModeWorker();
-  void sendFirmwareWorker(std::int32_t flashEntry);
+  // `printer` names the printer in the transfer's messages, as the check list did.
+  void sendFirmwareWorker(std::int32_t flashEntry, std::u16string_view printer = {});
   void updateWaitWorker();
 
   // True from START (with something to update) until the run has ended; the window refuses
   // to be closed from outside meanwhile.
   bool runInProgress() const { return runInProgress_; }
   bool runFinished() const { return runFinished_; }
+  StartRefusal lastRefusal() const { return refusal_; }
+  // True once a stop was asked for during the run.
+  bool stopWasRequested() const { return stopSeen_; }
+  // Why the update lock could not be used, when it could not (the run then went on unguarded).
+  const std::string& lockProblem() const { return lockProblem_; }
+
+  // What the run left of a progress row: the step (1-3) in which its printer failed, 0 when it
+  // did not; and the bytes of the image it took.
+  int failedStep(int row) const;
+  std::uint64_t bytesAccepted(int row) const;
+  // The product's printers that are attached but cannot be opened, from the last idle listing.
+  const std::vector<platform::UnusableInterface>& unusablePrinters() const {
+    return unusablePrinters_;
+  }
 
   // What discovery and the run have found so far, for the window and the tests to read.
   const device::PrinterInfo& printerInfo() const { return gVUZPrinterInfo; }
   const device::USBPrinterClassDeviceInfo& lastEnumeration() const {
     return gUSBPrinterClassDeviceInfo;
   }
+  // An entry of the idle listing that is a printer waiting in flash mode, and whether an earlier
+  // run knew its serial number as this product.
+  bool listedInFlashMode(int entry) const;
+  bool listedModelKnown(int entry) const;
   bool listingUnderWay() const { return gUSBPnPDetected != 0; }
   bool listingBlocked() const { return g_BlockUsbEnumeration != 0; }
 
@@ -99,14 +141,23 @@ class UpdateWorkflow {
   std::atomic<std::int32_t> gFhxSendStatus{0};
   std::atomic<std::int32_t> gFlashUpdateStatus{0};
 
-  // The run around the three steps; errors of preparation and step 1 end it.
+  // START's checks before anything is touched, and the run around the three steps; errors of
+  // preparation and step 1 end the run.
   using TickedEntries = std::array<bool, device::MaxPrinterDevices>;
+  bool unknownModelsConfirmed(int entries, const TickedEntries& tickedEntries);
+  bool updateLockTaken();
+  void unblockListing();
   void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);
   void prepareRun(int entries, const TickedEntries& tickedEntries);
+  void pauseForFlashModeListing();
   void showRunResult(std::int32_t ticked, std::int32_t sent, std::int32_t updated);
   void journalRunStarted();
   void journalBytesAccepted(int row);
   std::unique_ptr<ports::SleepInhibitor::Hold> keepSystemAwake();
+
+  // The idle listing's printers in flash mode, after the others.
+  void appendFlashModePrinters(int listed);
+  std::u16string checklistEntry(int entry) const;
 
   // Rows of the progress page and the texts they show.
   std::u16string text(std::string_view key) const;
@@ -114,39 +165,57 @@ class UpdateWorkflow {
   void setPrinterStatus(int slot, int row, std::int32_t status, std::string_view key);
   int rowOfSlot(int slot) const;
   int slotOfRow(int row) const;
-  int flashEntryOfRow(int row) const;
+  void assignFlashEntries();
   bool isTakingPart(std::u16string_view serialNumber) const;
   bool hasUnmatchedFlashPrinter() const;
-  // True once a stop has been asked for; the slot's row then reads "stopped" to the end.
-  bool stopsBefore(int slot, int row);
+  // Whether a stop has been asked for; the first time, the journal hears of it.
+  bool stopAsked();
 
   // Supported printers that are attached but cannot be opened, from the last idle listing.
   void diagnoseUnusablePrinters();
 
   // Visits every progress row of step 2 or 3: the step label, the row selected while
-  // `visit(row, slot, flashEntry)` judges its printer (true: count it), the pause after it.
+  // `visit(row, slot, flashEntry)` judges its printer (true: count it), the pause after it
+  // (none once a stop was asked for).
   using RowVisit = std::function<bool(int row, int slot, int flashEntry)>;
   std::int32_t forEachProgressRow(int step, std::uint32_t pauseAfterRowMs, const RowVisit& visit);
+  bool sendToRow(int row, int slot, int entry);
 
   // The workers' shared wait: polls the current device until it is gone or the limit is over.
   void waitWhileConnected(std::uint32_t startTick, std::uint32_t limitSeconds);
   // Runs one printer's worker of steps 2 and 3. Its failure is that printer's alone: the text is
   // shown and the result global, reset before, judges the printer as for any other failure.
-  void runPrinterWorker(const std::function<void()>& work);
+  // `whilePumping` runs on this thread at each pump while the worker is busy.
+  void runPrinterWorker(const std::function<void()>& work,
+                        const std::function<void()>& whilePumping = {});
   void showError(const std::exception& error);
 
   WorkflowServices services_;
   ports::RunJournal* journal_ = &ports::noRunJournal();
+  platform::UpdateLock* updateLock_ = nullptr;
+  const ports::KnownPrinters* knownPrinters_ = &ports::noKnownPrinters();
   std::u16string productName_;  // terminated copy for the device layer
   bool runInProgress_ = false;
   bool runFinished_ = false;
   bool relistRequested_ = false;
+  bool noticeWhileBlocked_ = false;
+  bool stopSeen_ = false;
+  StartRefusal refusal_ = StartRefusal::kNone;
+  std::string lockProblem_;
+  bool updateLockHeld_ = false;
   std::vector<platform::UnusableInterface> unusablePrinters_;
+  // Idle-listing entries that are printers waiting in flash mode, and those known as this product.
+  std::array<bool, device::MaxPrinterDevices> listedInFlashMode_{};
+  std::array<bool, device::MaxPrinterDevices> listedModelKnown_{};
+  // The step under way, and per progress row the step its printer failed in and the bytes it took.
+  int currentStep_ = 0;
+  std::array<int, device::MaxPrinterDevices> failedStep_{};
+  std::array<std::uint64_t, device::MaxPrinterDevices> bytesAccepted_{};
+  // The flash entry each progress row was given for step 2 and 3 (-1: none).
+  std::array<int, device::MaxPrinterDevices> rowFlashEntry_{};
   // Rows whose printer reached flash mode but could not be told apart from another flash-mode
   // printer by serial number; their text says so to the end of the run.
   std::array<bool, device::MaxPrinterDevices> flashModeUnmatched_{};
-  // Slots left out of the run because a stop was asked for before their turn.
-  std::array<bool, device::MaxPrinterDevices> stoppedBeforeTurn_{};
 };
 
 }  // namespace nobrix::workflow

@@ -7,7 +7,8 @@
 
 namespace nobrix::workflow {
 
-void WorkerRunner::runAndPump(const std::function<void()>& work) {
+void WorkerRunner::runAndPump(const std::function<void()>& work,
+                              const std::function<void()>& afterPump) {
   std::atomic<bool> finished{false};
   std::exception_ptr failure;
 
@@ -27,6 +28,9 @@ void WorkerRunner::runAndPump(const std::function<void()>& work) {
   try {
     do {
       pump_.pumpAndWait();
+      if (afterPump) {
+        afterPump();
+      }
     } while (!finished.load());
   } catch (...) {
     pumpFailure = std::current_exception();

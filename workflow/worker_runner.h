@@ -29,8 +29,9 @@ class WorkerRunner {
   explicit WorkerRunner(PumpHook& pump) : pump_(pump) {}
 
   // If a pump throws, the worker is still waited for before the exception goes on: returning
-  // early would let two device operations overlap.
-  void runAndPump(const std::function<void()>& work);
+  // early would let two device operations overlap. `afterPump` runs on the calling thread after
+  // every pump while the work is under way.
+  void runAndPump(const std::function<void()>& work, const std::function<void()>& afterPump = {});
 
  private:
   PumpHook& pump_;

@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Schließen</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Drucker %1, Seriennummer %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>angekreuzt</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>nicht angekreuzt</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Sprache: wechseln zu %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Fenster minimieren</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Update-Aktivität</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Alle Rechte vorbehalten.</translation>
@@ -162,12 +202,40 @@
         <translation>Fehler: Drucker im Flash-Modus, aber seine Seriennummer wurde nicht erkannt!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Angehalten: nicht aktualisiert</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Angehalten: nicht berührt, nicht aktualisiert</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Firmware senden</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Eine andere Aktualisierung läuft bereits (%1, Benutzer %2, Prozess %3). Kein Drucker wurde berührt: Starten Sie erneut, wenn sie beendet ist.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Diese Drucker sind im Flash-Modus und melden ihr Modell nicht: %1.&#13;&#10;Senden Sie ihnen die Firmware des %2 nur, wenn jeder von ihnen ein %2 ist: Ein Drucker eines anderen Modells startet danach womöglich nicht mehr.&#13;&#10;Firmware senden?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>im Flash-Modus, Modell unbekannt</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>im Flash-Modus: braucht die Firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Im Flash-Modus angehalten: wartet auf die Firmware. Mit diesem Programm fertigstellen oder den Drucker aus- und wieder einschalten.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Nehmen Sie den Benutzer in die Gruppe &quot;lp&quot; auf und melden Sie sich neu an, oder installieren Sie die udev-Regel aus der README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] ist angeschlossen, aber dieser Benutzer darf ihn nicht verwenden. Ziehen Sie den Drucker ab und schließen Sie ihn wieder an. Hilft das nicht, melden Sie sich direkt an diesem Computer an (nicht aus der Ferne), oder bitten Sie den Administrator, den Benutzer in die Gruppe &quot;lp&quot; aufzunehmen.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -181,6 +249,18 @@
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Fehler: Der Drucker hat die Firmware-Daten nicht angenommen!</translation>
     </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Fehler: Der Drucker wurde während des Sendens der Firmware getrennt oder ausgeschaltet!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Fehler: Der Drucker hat während des Sendens der Firmware aufgehört zu antworten!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Systemmeldung: %1</translation>
+    </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>Das Update läuft. Das Fenster kann geschlossen werden, sobald es abgeschlossen ist.</translation>
@@ -188,6 +268,58 @@
     <message id="StrRes_HistoryNotRecorded">
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>Der Serviceverlauf kann nicht geschrieben werden: Dieses Update wird nicht aufgezeichnet. Das Update läuft weiter.</translation>
+    </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>Es ist kein unterstützter Drucker mit der Seriennummer %1 angeschlossen.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>Der Drucker mit der Seriennummer %1 ist im Flash-Modus und meldet sein Modell nicht; er wurde ausgelassen. Wenn es ein %2 ist, starten Sie erneut mit --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Stopp angefordert: Der Drucker, der gerade beschrieben wird, wird fertiggestellt; kein weiterer Drucker wird begonnen.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Wird bereits angehalten: Eine Firmware, die gerade gesendet wird, wird nie abgebrochen; der Lauf endet nach den Druckern, die die Firmware bereits haben.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Angehalten: %1 Drucker nicht berührt, %2 im Flash-Modus und warten auf die Firmware (mit diesem Programm fertigstellen oder aus- und wieder einschalten), %3 aktualisiert.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>Die Sperre für Aktualisierungen konnte nicht verwendet werden: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Mit Ja beantwortet: --confirm-model wurde angegeben.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Mit Nein beantwortet.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>Es ist kein unterstützter Drucker angeschlossen.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>Kein unterstützter Drucker kann verwendet werden; die angeschlossenen sind mit dem Grund aufgeführt.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>es gibt noch keinen Serviceverlauf (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>der Serviceverlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>dieses Programm führt keinen Serviceverlauf</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>CLOSE</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Printer %1, serial number %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>checked</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>not checked</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Language: switch to %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Minimise window</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Close window</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Update activity</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. All rights reserved.</translation>
@@ -162,12 +202,40 @@
         <translation>Error: Printer in flash mode, but its serial number was not recognised!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Stopped: not updated</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Stopped: not touched, not updated</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Send the firmware</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>in flash mode, model unknown</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>in flash mode: needs the firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -181,6 +249,18 @@
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Error: The printer did not accept the firmware data!</translation>
     </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Error: The printer was unplugged or switched off while the firmware was being sent!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Error: The printer stopped answering while the firmware was being sent!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>System message: %1</translation>
+    </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>The update is running. The window can be closed once it has finished.</translation>
@@ -188,6 +268,58 @@
     <message id="StrRes_HistoryNotRecorded">
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>The service history cannot be written: this update is not recorded. The update goes on.</translation>
+    </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>No supported printer with serial number %1 is attached.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Stop requested: the printer being written is finished, no further printer is started.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>The update lock could not be used: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Answered yes: --confirm-model was given.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Answered no.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>No supported printer is attached.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>No supported printer can be used; the ones attached are listed with the reason.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>there is no service history yet (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>the service history cannot be read: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>this program keeps no service history</translation>
     </message>
 </context>
 </TS>

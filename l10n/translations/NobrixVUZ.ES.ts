@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Cerrar</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Impresora %1, número de serie %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>marcado</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>no marcado</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Idioma: cambiar a %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Minimizar ventana</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Cerrar ventana</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Actividad de actualización</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Todos los derechos reservados.</translation>
@@ -162,12 +202,40 @@
         <translation>Error: ¡Impresora en modo flash, pero no se reconoció su número de serie!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Detenido: no actualizada</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Detenido: sin tocar, no actualizada</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Enviar el firmware</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Ya hay otra actualización en curso (%1, usuario %2, proceso %3). No se ha tocado ninguna impresora: vuelva a empezar cuando haya terminado.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Estas impresoras están en modo flash y no indican su modelo: %1.&#13;&#10;Envíeles el firmware de la %2 solo si cada una de ellas es una %2: una impresora de otro modelo podría no volver a arrancar.&#13;&#10;¿Enviar el firmware?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>en modo flash, modelo desconocido</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>en modo flash: necesita el firmware</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Detenida en modo flash: espera el firmware. Termínela con este programa o apague y encienda la impresora.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] está conectada, pero este usuario no puede usarla. Añada el usuario al grupo &quot;lp&quot; y vuelva a iniciar sesión, o instale la regla udev descrita en el README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] está conectada, pero este usuario no puede usarla. Desconecte la impresora y vuelva a conectarla. Si no basta, inicie sesión directamente en este equipo (no a distancia) o pida al administrador que añada el usuario al grupo &quot;lp&quot;.</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -181,6 +249,18 @@
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Error: ¡La impresora no aceptó los datos del firmware!</translation>
     </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Error: ¡La impresora se desconectó o se apagó mientras se enviaba el firmware!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Error: ¡La impresora dejó de responder mientras se enviaba el firmware!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Mensaje del sistema: %1</translation>
+    </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>La actualización está en curso. La ventana podrá cerrarse cuando haya terminado.</translation>
@@ -188,6 +268,58 @@
     <message id="StrRes_HistoryNotRecorded">
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>No se puede escribir el historial de servicio: esta actualización no queda registrada. La actualización continúa.</translation>
+    </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>No hay conectada ninguna impresora compatible con el número de serie %1.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>La impresora con el número de serie %1 está en modo flash y no indica su modelo; se ha omitido. Si es una %2, vuelva a ejecutar con --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Detención solicitada: la impresora que se está escribiendo se termina; no se empieza ninguna otra impresora.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Ya se está deteniendo: nunca se corta un firmware que se está enviando; la ejecución termina después de las impresoras que ya tienen el firmware.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Detenido: %1 impresora(s) sin tocar, %2 en modo flash esperando el firmware (termínelas con este programa o apáguelas y enciéndalas), %3 actualizada(s).</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>No se pudo usar el bloqueo de actualización: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Respondido que sí: se indicó --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Respondido que no.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>No hay ninguna impresora compatible conectada.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>No se puede usar ninguna impresora compatible; las conectadas se indican con el motivo.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>todavía no hay historial de servicio (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>no se puede leer el historial de servicio: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>este programa no guarda historial de servicio</translation>
     </message>
 </context>
 </TS>

@@ -37,6 +37,46 @@
         <source>CLOSE</source>
         <translation>Fermer</translation>
     </message>
+    <message id="StrRes_DialogMessage">
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message id="StrRes_DialogResult">
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message id="StrRes_DialogProgress">
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message id="StrRes_AccessiblePrinter">
+        <source>Printer %1, serial number %2</source>
+        <translation>Imprimante %1, numéro de série %2</translation>
+    </message>
+    <message id="StrRes_AccessibleChecked">
+        <source>checked</source>
+        <translation>coché</translation>
+    </message>
+    <message id="StrRes_AccessibleNotChecked">
+        <source>not checked</source>
+        <translation>non coché</translation>
+    </message>
+    <message id="StrRes_AccessibleLanguage">
+        <source>Language: switch to %1</source>
+        <translation>Langue&#160;: passer à %1</translation>
+    </message>
+    <message id="StrRes_AccessibleMinimize">
+        <source>Minimise window</source>
+        <translation>Réduire la fenêtre</translation>
+    </message>
+    <message id="StrRes_AccessibleCloseWindow">
+        <source>Close window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message id="StrRes_AccessibleActivity">
+        <source>Update activity</source>
+        <translation>Activité de mise à jour</translation>
+    </message>
     <message id="StrRes_Copyright_Salvenor">
         <source>© 2026 Salvenor Imaging GmbH. All rights reserved.</source>
         <translation>© 2026 Salvenor Imaging GmbH. Tous droits réservés.</translation>
@@ -162,12 +202,40 @@
         <translation>Erreur&#160;: Imprimante en mode flash, mais son numéro de série n'a pas été reconnu&#160;!</translation>
     </message>
     <message id="StrRes_StatusStopped">
-        <source>Stopped: not updated</source>
-        <translation>Arrêté&#160;: non mise à jour</translation>
+        <source>Stopped: not touched, not updated</source>
+        <translation>Arrêtée : non touchée, non mise à jour</translation>
+    </message>
+    <message id="StrRes_ConfirmNo">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="StrRes_ConfirmYes">
+        <source>Send the firmware</source>
+        <translation>Envoyer le micrologiciel</translation>
+    </message>
+    <message id="StrRes_UpdateLocked">
+        <source>Another update run is under way (%1, user %2, process %3). No printer was touched: start again when it has ended.</source>
+        <translation>Une autre mise à jour est en cours (%1, utilisateur %2, processus %3). Aucune imprimante n’a été touchée : recommencez quand elle sera terminée.</translation>
+    </message>
+    <message id="StrRes_ConfirmUnknownModel">
+        <source>These printers are in flash mode and do not report their model: %1.&#13;&#10;Send them the firmware of the %2 only if each of them is a %2: a printer of another model may no longer start.&#13;&#10;Send the firmware?</source>
+        <translation>Ces imprimantes sont en mode flash et n’indiquent pas leur modèle : %1.&#13;&#10;Envoyez-leur le micrologiciel de la %2 seulement si chacune d’elles est une %2 : une imprimante d’un autre modèle pourrait ne plus démarrer.&#13;&#10;Envoyer le micrologiciel ?</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeUnknown">
+        <source>in flash mode, model unknown</source>
+        <translation>en mode flash, modèle inconnu</translation>
+    </message>
+    <message id="StrRes_ListedInFlashModeKnown">
+        <source>in flash mode: needs the firmware</source>
+        <translation>en mode flash : a besoin du micrologiciel</translation>
+    </message>
+    <message id="StrRes_StatusStoppedInFlashMode">
+        <source>Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch the printer off and on.</source>
+        <translation>Arrêtée en mode flash : attend le micrologiciel. Terminez-la avec ce programme, ou éteignez et rallumez l’imprimante.</translation>
     </message>
     <message id="StrRes_DiagnosisNoRights">
-        <source>%1 [SN#:%2] is connected, but this user may not use it. Add the user to the group &quot;lp&quot; and log in again, or install the udev rule described in the README.</source>
-        <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Ajoutez l'utilisateur au groupe «&#160;lp&#160;» et reconnectez-vous, ou installez la règle udev décrite dans le README.</translation>
+        <source>%1 [SN#:%2] is connected, but this user may not use it. Unplug the printer and plug it in again. If that does not help, log in at this computer itself (not remotely), or ask the administrator to add the user to the group &quot;lp&quot;.</source>
+        <translation>%1 [SN#:%2] est connectée, mais cet utilisateur n'a pas le droit de l'utiliser. Débranchez l'imprimante puis rebranchez-la. Si cela ne suffit pas, ouvrez une session directement sur cet ordinateur (pas à distance) ou demandez à l'administrateur d'ajouter l'utilisateur au groupe «&#160;lp&#160;».</translation>
     </message>
     <message id="StrRes_DiagnosisBusy">
         <source>%1 [SN#:%2] is connected, but another program is using it. Close that program, then unplug the printer and plug it in again.</source>
@@ -181,6 +249,18 @@
         <source>Error: The printer did not accept the firmware data!</source>
         <translation>Erreur&#160;: L'imprimante n'a pas accepté les données du micrologiciel&#160;!</translation>
     </message>
+    <message id="StrRes_FirmwarePrinterGone">
+        <source>Error: The printer was unplugged or switched off while the firmware was being sent!</source>
+        <translation>Erreur&#160;: L'imprimante a été débranchée ou éteinte pendant l'envoi du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_FirmwarePrinterStalled">
+        <source>Error: The printer stopped answering while the firmware was being sent!</source>
+        <translation>Erreur&#160;: L'imprimante a cessé de répondre pendant l'envoi du micrologiciel&#160;!</translation>
+    </message>
+    <message id="StrRes_SystemMessageDetail">
+        <source>System message: %1</source>
+        <translation>Message du système&#160;: %1</translation>
+    </message>
     <message id="StrRes_CloseRefusedWhileUpdating">
         <source>The update is running. The window can be closed once it has finished.</source>
         <translation>La mise à jour est en cours. La fenêtre pourra être fermée une fois celle-ci terminée.</translation>
@@ -188,6 +268,58 @@
     <message id="StrRes_HistoryNotRecorded">
         <source>The service history cannot be written: this update is not recorded. The update goes on.</source>
         <translation>L'historique de maintenance ne peut pas être écrit&#160;: cette mise à jour n'est pas enregistrée. La mise à jour continue.</translation>
+    </message>
+    <message id="StrRes_CliSerialNotAttached">
+        <source>No supported printer with serial number %1 is attached.</source>
+        <translation>Aucune imprimante prise en charge portant le numéro de série %1 n'est connectée.</translation>
+    </message>
+    <message id="StrRes_CliLeftOutUnknownModel">
+        <source>The printer with serial number %1 is in flash mode and does not report its model; it was left out. If it is a %2, run again with --confirm-model.</source>
+        <translation>L'imprimante portant le numéro de série %1 est en mode flash et n'indique pas son modèle&#160;; elle a été laissée de côté. S'il s'agit d'une %2, relancez avec --confirm-model.</translation>
+    </message>
+    <message id="StrRes_CliStopRequested">
+        <source>Stop requested: the printer being written is finished, no further printer is started.</source>
+        <translation>Arrêt demandé&#160;: l'imprimante en cours d'écriture est terminée, aucune autre imprimante n'est commencée.</translation>
+    </message>
+    <message id="StrRes_CliAlreadyStopping">
+        <source>Already stopping: an image being written is never cut off; the run ends after the printers that have the image.</source>
+        <translation>Arrêt déjà en cours&#160;: un micrologiciel en cours d'envoi n'est jamais interrompu&#160;; l'exécution se termine après les imprimantes qui l'ont déjà reçu.</translation>
+    </message>
+    <message id="StrRes_CliStoppedSummary">
+        <source>Stopped: %1 printer(s) not touched, %2 left in flash mode waiting for the firmware (finish them with this program, or switch them off and on), %3 updated.</source>
+        <translation>Arrêté&#160;: %1 imprimante(s) non touchée(s), %2 en mode flash en attente du micrologiciel (terminez-les avec ce programme, ou éteignez-les et rallumez-les), %3 mise(s) à jour.</translation>
+    </message>
+    <message id="StrRes_CliLockUnusable">
+        <source>The update lock could not be used: %1</source>
+        <translation>Le verrou de mise à jour n'a pas pu être utilisé&#160;: %1</translation>
+    </message>
+    <message id="StrRes_CliAnsweredYes">
+        <source>Answered yes: --confirm-model was given.</source>
+        <translation>Réponse oui&#160;: --confirm-model a été donné.</translation>
+    </message>
+    <message id="StrRes_CliAnsweredNo">
+        <source>Answered no.</source>
+        <translation>Réponse non.</translation>
+    </message>
+    <message id="StrRes_CliNoPrinterAttached">
+        <source>No supported printer is attached.</source>
+        <translation>Aucune imprimante prise en charge n'est connectée.</translation>
+    </message>
+    <message id="StrRes_CliNoUsablePrinter">
+        <source>No supported printer can be used; the ones attached are listed with the reason.</source>
+        <translation>Aucune imprimante prise en charge ne peut être utilisée&#160;; celles qui sont connectées sont indiquées avec la raison.</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryYet">
+        <source>there is no service history yet (%1)</source>
+        <translation>il n'y a pas encore d'historique de maintenance (%1)</translation>
+    </message>
+    <message id="StrRes_CliHistoryUnreadable">
+        <source>the service history cannot be read: %1</source>
+        <translation>l'historique de maintenance ne peut pas être lu&#160;: %1</translation>
+    </message>
+    <message id="StrRes_CliNoHistoryKept">
+        <source>this program keeps no service history</source>
+        <translation>ce programme ne tient pas d'historique de maintenance</translation>
     </message>
 </context>
 </TS>

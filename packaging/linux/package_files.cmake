@@ -44,16 +44,22 @@ function(nobrix_written_manpage page component)
   nobrix_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1 ${component})
 endfunction()
 
-# A manual page made by help2man from the program's own --help.
+# A manual page made by help2man from the program's own --help; INCLUDE names a help2man include
+# file with sections of its own.
 function(nobrix_generated_manpage target summary component)
+  cmake_parse_arguments(ARG "" "INCLUDE" "" ${ARGN})
   find_program(HELP2MAN help2man REQUIRED)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}.1)
+  set(include_option "")
+  if(ARG_INCLUDE)
+    set(include_option --include=${ARG_INCLUDE})
+  endif()
   add_custom_command(
     OUTPUT ${page}
     COMMAND ${HELP2MAN} --no-info --no-discard-stderr
-            --version-string=${NOBRIX_PACKAGE_VERSION} --name=${summary}
+            --version-string=${NOBRIX_PACKAGE_VERSION} --name=${summary} ${include_option}
             --output=${page} $<TARGET_FILE:${target}>
-    DEPENDS ${target}
+    DEPENDS ${target} ${ARG_INCLUDE}
     VERBATIM)
   nobrix_install_gzipped(${page} ${CMAKE_INSTALL_MANDIR}/man1 ${component})
 endfunction()

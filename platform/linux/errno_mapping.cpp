@@ -23,8 +23,15 @@ std::string errnoText(int error) {
   return chosenText(strerror_r(error, buffer.data(), buffer.size()), buffer.data());
 }
 
+// usblp fails a write in flight with EIO when the printer leaves the bus, and every later call
+// with ENODEV; a node whose device is gone answers ENXIO or ESHUTDOWN on some kernels.
+IoFailure failureOfErrno(int error) {
+  const bool gone = error == EIO || error == ENODEV || error == ENXIO || error == ESHUTDOWN;
+  return gone ? IoFailure::Gone : IoFailure::Other;
+}
+
 IoResult failedIo(int error) {
-  return {false, 0, errnoText(error)};
+  return {false, 0, errnoText(error), failureOfErrno(error)};
 }
 
 IoResult readOutcomeForErrno(int error) {
@@ -36,6 +43,10 @@ IoResult readOutcomeForErrno(int error) {
 
 bool isRetryableWriteError(int error) {
   return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
+}
+
+IoResult stalledIo(int stallMs) {
+  return {false, 0, writeStallText(stallMs), IoFailure::Stalled};
 }
 
 std::string writeStallText(int stallMs) {

@@ -11,6 +11,9 @@ namespace nobrix::platform::usblp {
 
 std::string errnoText(int error);
 
+// Which failures mean the printer has gone; the rest are Other.
+IoFailure failureOfErrno(int error);
+
 IoResult failedIo(int error);
 
 // A read that found nothing is not an error: no data yet (EAGAIN) or a signal (EINTR) give an
@@ -20,7 +23,8 @@ IoResult readOutcomeForErrno(int error);
 // Whether a write that failed with `error` may be retried once the node is writable again.
 bool isRetryableWriteError(int error);
 
-// The text of a write that made no progress for `stallMs`.
+// The text of a write that made no progress for `stallMs`, and the failed write it makes.
 std::string writeStallText(int stallMs);
+IoResult stalledIo(int stallMs);
 
 }  // namespace nobrix::platform::usblp

@@ -61,7 +61,7 @@ int pendingWriteError(int fd) {
 IoResult waitUntilWritable(int fd, int stallMs) {
   const Wait wait = waitFor(fd, POLLOUT, stallMs);
   if (wait.timedOut) {
-    return {false, 0, writeStallText(stallMs)};
+    return stalledIo(stallMs);
   }
   if (wait.error != 0) {
     return failedIo(wait.error);

@@ -85,7 +85,12 @@ PrinterId plugPrinter(State& state, PrinterScript script) {
   SimPrinter& printer = state.printers.back();
   printer.script = std::move(script);
   printer.image.checksum = imageChecksum(nullptr, 0);
-  printer.normalInterface = state.addInterface(id, false);
+  if (printer.script.startsInFlashMode) {
+    printer.phase = PrinterPhase::FlashMode;
+    printer.flashInterface = state.addInterface(id, true);
+  } else {
+    printer.normalInterface = state.addInterface(id, false);
+  }
   return id;
 }
 
@@ -113,7 +118,7 @@ void takeCommandBytes(State& state, PrinterId id, const std::uint8_t* data, std:
 ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, std::size_t size) {
   SimPrinter& printer = state.printer(id);
   const PrinterScript& script = printer.script;
-  std::size_t accepted = size;
+  std::size_t accepted = script.takesNoImageBytes ? 0 : size;
   if (script.maxBytesPerWrite > 0) {
     accepted = std::min(accepted, script.maxBytesPerWrite);
   }
@@ -131,8 +136,9 @@ ImageWrite takeImageBytes(State& state, PrinterId id, const std::uint8_t* data, 
     write.interfacesChanged = state.removeInterface(printer.flashInterface, kCutError);
   }
   if (cut) {
+    // As on the kernel driver: the write fails, but what went out before the printer left counts.
     ++printer.image.rejectedWrites;
-    write.result = IoResult{false, 0, kCutError};
+    write.result = IoResult{false, accepted, kCutError, IoFailure::Gone};
     return write;
   }
   printer.image.writeSizes.push_back(accepted);

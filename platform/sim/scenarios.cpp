@@ -68,6 +68,16 @@ void unusable(SimBus& bus, const ScenarioSettings& settings) {
   bus.plug(supportedPrinter("CN53A1B003", settings.imageBytes));
 }
 
+// Two printers to update, and one that a run killed halfway through its image left in flash mode:
+// it waits there for the firmware, and reports no model.
+void leftInFlashMode(SimBus& bus, const ScenarioSettings& settings) {
+  PrinterScript waiting = supportedPrinter("CN53A1B007", settings.imageBytes);
+  waiting.startsInFlashMode = true;
+  bus.plug(supportedPrinter("CN53A1B001", settings.imageBytes));
+  bus.plug(supportedPrinter("CN53A1B002", settings.imageBytes));
+  bus.plug(waiting);
+}
+
 const std::vector<Scenario>& scenarios() {
   static const std::vector<Scenario> all = {
       {std::string(kDefaultScenario),
@@ -87,6 +97,9 @@ const std::vector<Scenario>& scenarios() {
        "two more printers of the product are attached but cannot be used: one "
        "held by another program, one without access rights",
        unusable},
+      {"left-in-flash-mode",
+       "a third printer was left in flash mode by an interrupted run and waits for its firmware",
+       leftInFlashMode},
       {"unplugged", "the second supported printer is unplugged halfway through the transfer",
        [](SimBus& bus, const ScenarioSettings& s) {
          defaultPrinters(bus, s,
@@ -95,6 +108,11 @@ const std::vector<Scenario>& scenarios() {
       {"never-finishes", "the second supported printer never finishes applying the firmware",
        [](SimBus& bus, const ScenarioSettings& s) {
          defaultPrinters(bus, s, [](PrinterScript& p) { p.applyMs.reset(); });
+       }},
+      {"refuses-image",
+       "the second supported printer takes none of the firmware data, without an error",
+       [](SimBus& bus, const ScenarioSettings& s) {
+         defaultPrinters(bus, s, [](PrinterScript& p) { p.takesNoImageBytes = true; });
        }},
   };
   return all;

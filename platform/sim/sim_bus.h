@@ -47,6 +47,9 @@ struct PrinterScript {
   std::string flashManufacturer = "NOBRIX";
   std::string flashModel = "reflash";
   std::optional<std::string> flashSerial;  // replaces the serial in the flash-mode ID when set
+  // Plugged already in flash mode, waiting for its image (a run that was killed or stopped left
+  // it there, and it has been power-cycled into its loader since, or not).
+  bool startsInFlashMode = false;
 
   // Flash mode: image reception.
   std::uint64_t imageSize = 76'926'097;  // bytes after which the image is complete
@@ -56,7 +59,8 @@ struct PrinterScript {
   std::optional<std::uint32_t> rejoinAfterApplyMs;
   std::optional<std::uint64_t> unplugAfterImageBytes;  // leaves the bus mid-transfer
   std::size_t maxBytesPerWrite = 0;                    // 0: whole writes; else partial writes
-  std::uint64_t bytesPerSecond = 0;                    // 0: writes cost no time; else virtual time
+  bool takesNoImageBytes = false;    // every image write succeeds but takes no byte
+  std::uint64_t bytesPerSecond = 0;  // 0: writes cost no time; else virtual time
 };
 
 enum class PrinterPhase {

@@ -35,8 +35,8 @@ bool sharingAllows(const State& state, std::size_t interfaceIndex, OpenMode mode
   return true;
 }
 
-IoResult failure(std::string text) {
-  return IoResult{false, 0, std::move(text)};
+IoResult failure(std::string text, IoFailure kind = IoFailure::Other) {
+  return IoResult{false, 0, std::move(text), kind};
 }
 
 }  // namespace
@@ -137,7 +137,7 @@ IoResult SimBus::write(DeviceHandle handle, const std::uint8_t* data, std::size_
       if (printerInterface.flashMode) {
         ++state_->printer(printerInterface.printer).image.rejectedWrites;
       }
-      return failure(printerInterface.departureError);
+      return failure(printerInterface.departureError, IoFailure::Gone);
     }
     if (printerInterface.flashMode) {
       outcome = detail::takeImageBytes(*state_, printerInterface.printer, data, size);
@@ -166,7 +166,7 @@ IoResult SimBus::read(DeviceHandle handle, std::uint8_t* buffer, std::size_t cap
     }
     const detail::SimInterface& printerInterface = state_->interfaces[open->interfaceIndex];
     if (!printerInterface.present) {
-      return failure(printerInterface.departureError);
+      return failure(printerInterface.departureError, IoFailure::Gone);
     }
     std::string& pending = state_->printer(printerInterface.printer).pendingReply;
     if (!printerInterface.flashMode && !pending.empty() && capacity > 0) {

@@ -32,8 +32,25 @@ DWORD clampedSize(std::size_t size) {
   return static_cast<DWORD>(std::min<std::size_t>(size, std::numeric_limits<DWORD>::max()));
 }
 
+// usbprint reports a printer that left the bus as not connected, or as a general failure of
+// the request in flight; a request the printer never completes ends as a time-out.
+IoFailure failureOf(DWORD error) {
+  switch (error) {
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEVICE_REMOVED:
+      return IoFailure::Gone;
+    case ERROR_SEM_TIMEOUT:
+    case ERROR_TIMEOUT:
+      return IoFailure::Stalled;
+    default:
+      return IoFailure::Other;
+  }
+}
+
 IoResult failedWithLastError() {
-  return {false, 0, systemErrorText(GetLastError())};
+  const DWORD error = GetLastError();
+  return {false, 0, systemErrorText(error), failureOf(error)};
 }
 
 }  // namespace

@@ -4,42 +4,36 @@
 
 #include <QJsonDocument>
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/cli_program.h"
 #include "cli/sim_setup.h"
+#include "cli/usage_error.h"
 
 namespace nobrix::testing {
 
-namespace {
+CapturedStream::CapturedStream()
+    : file_(
+          std::fopen(folder_.filePath(QStringLiteral("stream")).toLocal8Bit().constData(), "w+b")) {
+  EXPECT_NE(file_, nullptr) << folder_.path().toStdString();
+}
 
-// A stream in memory whose text is read back after it is closed.
-class MemoryStream {
- public:
-  MemoryStream() : file_(open_memstream(&buffer_, &size_)) {}
-  ~MemoryStream() {
-    close();
-    std::free(buffer_);
+CapturedStream::~CapturedStream() {
+  if (file_ != nullptr) {
+    std::fclose(file_);
   }
-  std::FILE* file() { return file_; }
-  std::string text() {
-    close();
-    return buffer_ != nullptr ? std::string(buffer_, size_) : std::string();
-  }
+}
 
- private:
-  void close() {
-    if (file_ != nullptr) {
-      std::fclose(file_);
-      file_ = nullptr;
-    }
+std::string CapturedStream::text() {
+  std::string text;
+  if (file_ == nullptr || std::fflush(file_) != 0 || std::fseek(file_, 0, SEEK_SET) != 0) {
+    return text;
   }
-  char* buffer_ = nullptr;
-  std::size_t size_ = 0;
-  std::FILE* file_;
-};
-
-}  // namespace
+  char buffer[4096];
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file_)) > 0;) {
+    text.append(buffer, got);
+  }
+  return text;
+}
 
 QJsonObject CliOutcome::json() const {
   QJsonParseError error{};
@@ -61,18 +55,24 @@ CliOutcome runCliOn(platform::Platform& platform, platform::sim::SimBus& clock,
   CliOutcome outcome;
   cli::CliOptions options;
   std::string error;
+  CapturedStream out;
+  CapturedStream err;
   if (!cli::parseCliOptions(arguments, cli::Variant::Sim, options, error)) {
-    outcome.exitCode = 2;
-    outcome.err = error;
+    outcome.exitCode =
+        cli::reportUsageError(options, error, settings.historyFile, out.file(), err.file());
+    outcome.out = out.text();
+    outcome.err = err.text();
     return outcome;
   }
-  MemoryStream out;
-  MemoryStream err;
-  cli::CliContext context{platform, resources, out.file(), err.file()};
+  cli::CliContext context{platform, resources, settings.out ? settings.out : out.file(),
+                          err.file()};
   cli::useBusClock(context, clock);
   context.terminal = settings.terminal;
   context.takeSignals = settings.takeSignals;
   context.historyFile = settings.historyFile;
+  context.updateLock = settings.updateLock;
+  context.knownPrinters = settings.knownPrinters;
+  context.sleepInhibitor = settings.sleepInhibitor;
   context.program = QStringLiteral("NobrixVUZ-cli-sim");
   outcome.exitCode = cli::runCli(options, context);
   outcome.out = out.text();

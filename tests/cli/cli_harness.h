@@ -3,12 +3,18 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QTemporaryDir>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/stop_state.h"
+#include "platform/lock/update_lock.h"
+#include "ports/known_printers.h"
+#include "ports/sleep_inhibitor.h"
 #include "firmware/resource_module.h"
 #include "platform/sim/sim_bus.h"
 #include "tests/support/image_resources.h"
@@ -16,6 +22,23 @@
 namespace nobrix::testing {
 
 inline constexpr std::size_t kCliImageBytes = 300'000;
+
+// A stream whose bytes are read back as written, on every system (a file in a folder of its own,
+// binary, so that nothing is translated on the way).
+class CapturedStream {
+ public:
+  CapturedStream();
+  ~CapturedStream();
+  CapturedStream(const CapturedStream&) = delete;
+  CapturedStream& operator=(const CapturedStream&) = delete;
+
+  std::FILE* file() { return file_; }
+  std::string text();  // everything written so far
+
+ private:
+  QTemporaryDir folder_;
+  std::FILE* file_;
+};
 
 struct CliOutcome {
   int exitCode = -1;
@@ -26,8 +49,12 @@ struct CliOutcome {
 
 struct CliRunSettings {
   bool terminal = false;
-  std::function<int()> takeSignals = {};
+  std::function<cli::ArrivedSignals()> takeSignals = {};
   QString historyFile = {};  // empty: nothing recorded, and history refuses
+  std::FILE* out = nullptr;  // standard output; null: captured in the outcome
+  platform::UpdateLock* updateLock = nullptr;
+  const ports::KnownPrinters* knownPrinters = nullptr;
+  ports::SleepInhibitor* sleepInhibitor = nullptr;
 };
 
 // The scenario's bus for these arguments (null: unknown scenario), carrying `resources`' image.

@@ -2,8 +2,6 @@
 // share sent and the rate while an image is sent.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <regex>
 #include <sstream>
 
@@ -69,11 +67,9 @@ TEST(Output, TerminalRunRedrawsLiveLinesInPlace) {
 // The sending printer's line carries the share and the rate, from the transfer's counters and the
 // platform's clock; other lines do not.
 TEST(Output, LiveLineShowsShareAndRateWhileSending) {
-  char* buffer = nullptr;
-  std::size_t size = 0;
-  std::FILE* out = open_memstream(&buffer, &size);
+  CapturedStream out;
   {
-    cli::Console console(out, out);
+    cli::Console console(out.file(), out.file());
     platform::sim::SimBus clock;
     firmware::TransferProgress progress;
     cli::LiveLines lines(console, clock, &progress, u"Sending");
@@ -86,9 +82,7 @@ TEST(Output, LiveLineShowsShareAndRateWhileSending) {
     progress.acceptedBytes = 2'000'000;
     lines.pumped();
   }
-  std::fclose(out);
-  const std::string text(buffer, size);
-  std::free(buffer);
+  const std::string text = out.text();
   EXPECT_NE(text.find("SN1  Sending  50% 2.0 MB/s\n\r\x1b[2KSN2  Waiting\n"), std::string::npos)
       << text;
   EXPECT_EQ(cli::transferShare(0, 0, 0.0), u"0%");

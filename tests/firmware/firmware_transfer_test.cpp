@@ -32,6 +32,9 @@ class FirmwareTransferTest : public ::testing::Test {
     texts.texts["StrRes_FirmwareZeroBytes"] = u"Error: Firmware resource file size is 0 bytes!";
     texts.texts["StrRes_FirmwareNotAccepted"] =
         u"Error: The printer did not accept the firmware data!";
+    texts.texts["StrRes_FirmwarePrinterGone"] = u"Error: The printer was unplugged!";
+    texts.texts["StrRes_FirmwarePrinterStalled"] = u"Error: The printer stopped answering!";
+    texts.texts["StrRes_SystemMessageDetail"] = u"System message: %1";
   }
 
   // A printer that takes exactly the test image; `change` adjusts the rest of its script.
@@ -130,7 +133,8 @@ TEST_F(FirmwareTransferTest, ProgressCountsWhatTheDeviceTookWhileTheSendRuns) {
     std::uint64_t expectedAccepted;
   };
   const std::uint64_t size = resources.bytes.size();
-  for (const Case& c : {Case{std::nullopt, size}, Case{kPiece + 100, kPiece}}) {
+  // A printer that leaves 100 bytes into the second piece took those 100 bytes too.
+  for (const Case& c : {Case{std::nullopt, size}, Case{kPiece + 100, kPiece + 100}}) {
     ProgressReader reader(bus);
     FirmwareTransfer observed{reader, resources, texts, messages};
     reader.progress = observed.progress();
@@ -227,13 +231,15 @@ TEST_F(FirmwareTransferTest, TheCheckBeforeARunNamesEachResourceFaultAndShowsNot
   EXPECT_TRUE(messages.shown.empty()) << "the caller decides how to tell the user";
 }
 
-TEST_F(FirmwareTransferTest, AnUnplugMidTransferStopsReleasesAndTellsThePlatformText) {
+TEST_F(FirmwareTransferTest, AnUnplugMidTransferStopsReleasesAndNamesThePrinterInItsOwnWords) {
   const auto printer = plugInFlashMode(
       bus, script([](PrinterScript& s) { s.unplugAfterImageBytes = 2 * kPiece + 100; }));
   int handlesWhileShown = -1;
   messages.whileShown = [&] { handlesWhileShown = bus.openHandleCount(); };
-  EXPECT_EQ(send(printer), 0);
-  EXPECT_EQ(shownTexts(), std::vector<std::u16string>{u"Input/output error"});
+  EXPECT_EQ(transfer.sendImage(bus.flashPath(printer).c_str(), u"SALVENOR LRX5303[SN#:CN1]"), 0);
+  EXPECT_EQ(shownTexts(), std::vector<std::u16string>{
+                              u"Error: The printer was unplugged!\r\nSALVENOR LRX5303[SN#:CN1]"
+                              u"\r\n\r\nSystem message: Input/output error"});
   EXPECT_EQ(messages.shown[0].type, ports::kPlainMessage);
   EXPECT_EQ(handlesWhileShown, 0) << "the printer is closed before the dialog opens";
   const auto image = bus.image(printer);
@@ -290,16 +296,29 @@ class StubbornDevice final : public platform::Platform {
   void sleep(std::uint32_t) override {}
 };
 
-TEST_F(FirmwareTransferTest, ADeviceThatTakesNothingOrFailsWordlesslyIsAFailure) {
-  for (const platform::IoResult& reply : {platform::IoResult{true, 0, {}}, platform::IoResult{}}) {
+// Each way a write can fail gets the product's sentence; only a failure with words adds them.
+TEST_F(FirmwareTransferTest, ADeviceThatTakesNothingStallsOrFailsIsAFailureSaidInTheProductsWords) {
+  using platform::IoFailure;
+  using platform::IoResult;
+  const std::pair<IoResult, std::u16string> cases[] = {
+      {IoResult{true, 0, {}}, u"Error: The printer did not accept the firmware data!"},
+      {IoResult{}, u"Error: The printer did not accept the firmware data!"},
+      {IoResult{false, 0, "Broken pipe", IoFailure::Other},
+       u"Error: The printer did not accept the firmware data!\r\n\r\n"
+       u"System message: Broken pipe"},
+      {IoResult{false, 0, "Write stalled", IoFailure::Stalled},
+       u"Error: The printer stopped answering!\r\n\r\nSystem message: Write stalled"},
+      {IoResult{false, 0, "No such device", IoFailure::Gone},
+       u"Error: The printer was unplugged!\r\n\r\nSystem message: No such device"},
+  };
+  for (const auto& [reply, expected] : cases) {
     StubbornDevice device;
     device.reply = reply;
     messages.shown.clear();
     FirmwareTransfer stalled{device, resources, texts, messages};
     EXPECT_EQ(stalled.sendImage(u"printer"), 0);
     EXPECT_EQ(device.writes, 1);
-    EXPECT_EQ(shownTexts(),
-              std::vector<std::u16string>{u"Error: The printer did not accept the firmware data!"});
+    EXPECT_EQ(shownTexts(), std::vector<std::u16string>{expected});
   }
 }
 

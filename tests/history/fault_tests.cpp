@@ -1,15 +1,12 @@
 // A history that cannot be written never stops or delays a run: the run ends as it would
-// without one, the user is told once, and a damaged file is kept aside while a new one starts.
-#include <sys/fsuid.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
+// without one, the user is told once and why, a damaged file is kept aside while a new one
+// starts, and a file of another program or of a newer one is left as it is.
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <csignal>
 
 #include "history/history_database.h"
+#include "tests/history/fault_conditions.h"
 #include "tests/history/history_fixture.h"
 
 namespace nobrix::testing {
@@ -36,38 +33,6 @@ void overwrite(const QString& path, qint64 offset, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// Root may write anywhere; the file system's user for this thread becomes nobody, so the
-// folder's and the file's permission bits count as they would for a technician.
-class AsUnprivilegedUser {
- public:
-  AsUnprivilegedUser() {
-    if (geteuid() == 0) {
-      setfsuid(65534);
-    }
-  }
-  ~AsUnprivilegedUser() {
-    if (geteuid() == 0) {
-      setfsuid(0);
-    }
-  }
-};
-
-// The file may not grow by a byte, as on a full disk.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit tight = saved_;
-    tight.rlim_cur = 1;
-    setrlimit(RLIMIT_FSIZE, &tight);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
- private:
-  rlimit saved_{};
-};
-
 enum class Fault {
   kLockedByAnotherProgram,
   kReadOnlyFolder,
@@ -76,13 +41,30 @@ enum class Fault {
   kNewerLayout,
   kNotADatabase,
   kDamagedPage,
+  kForeignTables,       // an SQLite file of another program, layout 0
+  kForeignWithALayout,  // ... whose user_version is set
 };
 
 struct FaultCase {
   const char* name;
   Fault fault;
-  bool recorded;  // a new file takes the run
+  bool recorded;       // a new file takes the run
+  const char* reason;  // in the problem the user is told
+  bool untouched;      // the file is left byte for byte, and reading it is refused
 };
+
+void writeForeignFile(const QString& path, int userVersion) {
+  QFile::remove(path);
+  {
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "foreign");
+    other.setDatabaseName(path);
+    ASSERT_TRUE(other.open());
+    QSqlQuery query(other);
+    ASSERT_TRUE(query.exec(QStringLiteral("CREATE TABLE settings (key TEXT, value TEXT)")));
+    ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = %1").arg(userVersion)));
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+}
 
 class HistoryFault : public HistoryTest, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -91,8 +73,8 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
   writeOneRun(path());
   const QString folderPath = folder.path();
   QSqlDatabase other;
-  std::unique_ptr<AsUnprivilegedUser> unprivileged;
-  std::unique_ptr<FileSizeLimit> sizeLimit;
+  std::unique_ptr<WritesDenied> denied;
+  std::unique_ptr<DiskFull> diskFull;
   switch (c.fault) {
     case Fault::kLockedByAnotherProgram:
       other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
@@ -102,18 +84,13 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
       break;
     case Fault::kReadOnlyFolder:
       QFile::remove(path());
-      QFile::setPermissions(
-          folderPath, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      denied = std::make_unique<WritesDenied>(folderPath, WritesDenied::Kind::kFolder);
       break;
     case Fault::kReadOnlyFile:
-      QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
-      QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadOther);
-      unprivileged = std::make_unique<AsUnprivilegedUser>();
+      denied = std::make_unique<WritesDenied>(path(), WritesDenied::Kind::kFile);
       break;
     case Fault::kDiskFull:
-      sizeLimit = std::make_unique<FileSizeLimit>();
+      diskFull = std::make_unique<DiskFull>();
       break;
     case Fault::kNewerLayout: {
       history::HistoryDatabase database;
@@ -127,14 +104,22 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
     case Fault::kDamagedPage:
       overwrite(path(), 4096 + 8, QByteArray(64, '\xff'));
       break;
+    case Fault::kForeignTables:
+      writeForeignFile(path(), 0);
+      break;
+    case Fault::kForeignWithALayout:
+      writeForeignFile(path(), 7);
+      break;
+  }
+  if ((denied && !denied->holds()) || (diskFull && !diskFull->holds())) {
+    GTEST_SKIP() << "this system, or this account, cannot make the fault here";
   }
   const QByteArray before = contentOf(path());
 
   TimedJournal timed(journal());
   runThreePrinters(timed);
-  sizeLimit.reset();
-  unprivileged.reset();
-  QFile::setPermissions(folderPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  diskFull.reset();
+  denied.reset();
   if (other.isOpen()) {
     other.close();
   }
@@ -145,6 +130,8 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
   // One short wait for a lock at most, not one per event.
   EXPECT_LT(timed.spent, milliseconds(10 * history::kBusyTimeoutMs));
   EXPECT_EQ(notRecorded, c.recorded ? 0 : 1) << journal().problem().toStdString();
+  EXPECT_NE(journal().problem().indexOf(QLatin1String(c.reason)), -1)
+      << journal().problem().toStdString();
 
   const auto listing = read();
   if (c.recorded) {
@@ -159,21 +146,26 @@ TEST_P(HistoryFault, TheRunGoesOnAsWithoutHistoryAndTheUserIsToldOnceAtMost) {
       EXPECT_EQ(run.printers.at(0).serialNumber, "OLD1");
     }
   }
-  if (c.fault == Fault::kNewerLayout) {
+  if (c.untouched) {
     EXPECT_FALSE(listing.ok);
-    EXPECT_EQ(contentOf(path()), before) << "a newer program's file is left as it is";
+    EXPECT_NE(listing.problem.find("left as it is"), std::string::npos) << listing.problem;
+    EXPECT_EQ(contentOf(path()), before) << "another program's file is left as it is";
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, HistoryFault,
-    ::testing::Values(FaultCase{"LockedByAnotherProgram", Fault::kLockedByAnotherProgram, false},
-                      FaultCase{"ReadOnlyFolder", Fault::kReadOnlyFolder, false},
-                      FaultCase{"ReadOnlyFile", Fault::kReadOnlyFile, false},
-                      FaultCase{"DiskFull", Fault::kDiskFull, false},
-                      FaultCase{"NewerLayout", Fault::kNewerLayout, false},
-                      FaultCase{"NotADatabase", Fault::kNotADatabase, true},
-                      FaultCase{"DamagedPage", Fault::kDamagedPage, true}),
+    ::testing::Values(
+        FaultCase{"LockedByAnotherProgram", Fault::kLockedByAnotherProgram, false, "locked", false},
+        FaultCase{"ReadOnlyFolder", Fault::kReadOnlyFolder, false, "read-only", false},
+        FaultCase{"ReadOnlyFile", Fault::kReadOnlyFile, false, "read-only", false},
+        FaultCase{"DiskFull", Fault::kDiskFull, false, "", false},
+        FaultCase{"NewerLayout", Fault::kNewerLayout, false, "newer program", true},
+        FaultCase{"NotADatabase", Fault::kNotADatabase, true, "", false},
+        FaultCase{"DamagedPage", Fault::kDamagedPage, true, "", false},
+        FaultCase{"ForeignTables", Fault::kForeignTables, false, "another program", true},
+        FaultCase{"ForeignWithALayout", Fault::kForeignWithALayout, false, "another program",
+                  true}),
     [](const ::testing::TestParamInfo<FaultCase>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Shared set-up of the history tests.
 #include "tests/history/history_fixture.h"
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace nobrix::testing {
@@ -15,8 +18,25 @@ history::RunContext testContext() {
           QStringLiteral("tech")};
 }
 
+AsUnprivilegedUser::AsUnprivilegedUser() {
+  if (geteuid() == 0) {
+    setfsgid(65534);
+    setfsuid(65534);
+  }
+}
+
+AsUnprivilegedUser::~AsUnprivilegedUser() {
+  if (geteuid() == 0) {
+    setfsuid(0);
+    setfsgid(0);
+  }
+}
+
 template <typename Event>
 void TimedJournal::timed(std::string_view name, int row, Event event) {
+  if (beforeEvent) {
+    beforeEvent(name, row);
+  }
   const auto start = std::chrono::steady_clock::now();
   event();
   const auto took = std::chrono::steady_clock::now() - start;
@@ -46,6 +66,9 @@ void TimedJournal::bytesAccepted(int row, std::uint64_t bytes) {
 }
 void TimedJournal::stepEnded(int row, int step) {
   timed("stepEnded", row, [&] { inner_.stepEnded(row, step); });
+}
+void TimedJournal::runEvent(ports::RunEvent event) {
+  timed("runEvent", -1, [&] { inner_.runEvent(event); });
 }
 void TimedJournal::runEnded(const ports::RunResult& result) {
   timed("runEnded", -1, [&] { inner_.runEnded(result); });

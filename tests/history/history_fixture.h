@@ -20,12 +20,23 @@ namespace nobrix::testing {
 
 history::RunContext testContext();
 
+// Root may write anywhere; the file system's user and group for this thread become nobody's, so
+// the folder's and the file's permission bits count as they would for a technician.
+class AsUnprivilegedUser {
+ public:
+  AsUnprivilegedUser();
+  ~AsUnprivilegedUser();
+  AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
+  AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
+};
+
 // Passes every event on, adds up the time the journal behind it took, and lets a test act
-// right after each event.
+// right before and right after each event.
 class TimedJournal final : public ports::RunJournal {
  public:
   explicit TimedJournal(ports::RunJournal& inner) : inner_(inner) {}
 
+  std::function<void(std::string_view event, int row)> beforeEvent;
   std::function<void(std::string_view event, int row)> afterEvent;
   std::chrono::nanoseconds spent{0};
   std::chrono::nanoseconds stepEventsSpent{0};  // the events between run start and end
@@ -38,6 +49,7 @@ class TimedJournal final : public ports::RunJournal {
                      std::u16string_view rowText) override;
   void bytesAccepted(int row, std::uint64_t bytes) override;
   void stepEnded(int row, int step) override;
+  void runEvent(ports::RunEvent event) override;
   void runEnded(const ports::RunResult& result) override;
 
  private:

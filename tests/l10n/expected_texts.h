@@ -7,7 +7,7 @@
 
 namespace nobrix::l10n::testing {
 
-inline constexpr std::size_t kExpectedKeyCount = 42;
+inline constexpr std::size_t kExpectedKeyCount = 55;
 
 struct ExpectedText {
   std::string_view key;

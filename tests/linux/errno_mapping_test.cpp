@@ -17,24 +17,28 @@ TEST(ErrnoMapping, NothingToReadIsAnEmptySuccessfulRead) {
   }
 }
 
-TEST(ErrnoMapping, DeviceErrorsFailWithTheSystemsWording) {
+// usblp fails the write in flight with EIO when the printer leaves the bus, then ENODEV.
+TEST(ErrnoMapping, DeviceErrorsFailWithTheSystemsWordingAndTellAPrinterThatLeft) {
   const struct {
     int error;
     const char* text;
+    IoFailure failure;
   } cases[] = {
-      {EIO, "Input/output error"},
-      {ENODEV, "No such device"},
-      {EBADF, "Bad file descriptor"},
-      {EPIPE, "Broken pipe"},
+      {EIO, "Input/output error", IoFailure::Gone},
+      {ENODEV, "No such device", IoFailure::Gone},
+      {EBADF, "Bad file descriptor", IoFailure::Other},
+      {EPIPE, "Broken pipe", IoFailure::Other},
   };
   for (const auto& c : cases) {
     const IoResult read = readOutcomeForErrno(c.error);
     EXPECT_FALSE(read.ok) << c.text;
     EXPECT_EQ(read.bytes, 0u) << c.text;
     EXPECT_EQ(read.errorText, c.text);
+    EXPECT_EQ(read.failure, c.failure) << c.text;
     EXPECT_EQ(failedIo(c.error).errorText, c.text);
     EXPECT_FALSE(isRetryableWriteError(c.error)) << c.text;
   }
+  EXPECT_EQ(stalledIo(0).failure, IoFailure::Stalled);
 }
 
 TEST(ErrnoMapping, OnlyAFullQueueOrASignalLetsAWriteTryAgain) {

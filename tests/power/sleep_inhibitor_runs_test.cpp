@@ -10,6 +10,7 @@
 
 #include "l10n/language_state.h"
 #include "power/logind_sleep_inhibitor.h"
+#include "tests/cli/cli_harness.h"
 #include "tests/power/fake_logind.h"
 #include "tests/power/private_bus.h"
 #include "tests/support/workflow_rig.h"
@@ -176,6 +177,25 @@ TEST_F(SleepInhibitorRuns, WithoutLogindOrBusTheRunGoesOnAndSaysSoOnce) {
                 ::testing::HasSubstr("could not keep the system from sleeping"));
   }
   QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
+}
+
+// The command-line program holds the same lock, from before the first switch to the end of its run.
+TEST_F(SleepInhibitorRuns, TheCommandLineProgramHoldsTheLockThroughItsRun) {
+  logind = std::make_unique<FakeLogind>(bus.connect(QStringLiteral("logind")));
+  inhibitor = std::make_unique<LogindSleepInhibitor>(
+      bus.connect(QStringLiteral("program")),
+      [this](const QString& line) { diagnostics.push_back(line); });
+  nobrix::testing::ImageResources resources(nobrix::testing::kCliImageBytes);
+  auto printers = nobrix::testing::scenarioBus("default", resources);
+  const auto outcome =
+      nobrix::testing::runCliOn(*printers, *printers, resources, {"update", "--all"},
+                                nobrix::testing::CliRunSettings{.sleepInhibitor = inhibitor.get()});
+
+  EXPECT_EQ(outcome.exitCode, 0) << outcome.err;
+  ASSERT_EQ(logind->calls().size(), 1U);
+  EXPECT_EQ(logind->calls()[0].what, QStringLiteral("sleep:idle"));
+  EXPECT_TRUE(logind->lockReleased(0, kReleaseWaitMs));
+  EXPECT_TRUE(diagnostics.empty());
 }
 
 }  // namespace

@@ -135,6 +135,7 @@ TEST_F(ImageReceptionTest, UnplugMidTransferKeepsOnlyTheBytesBeforeTheCut) {
   const IoResult cut = writeAt(2000, 1000);
   EXPECT_FALSE(cut.ok);
   EXPECT_EQ(cut.errorText, "Input/output error");
+  EXPECT_EQ(cut.failure, IoFailure::Gone);
   EXPECT_EQ(bus.phase(printer), PrinterPhase::Unplugged);
   EXPECT_TRUE(bus.printerInterfacePaths().empty());
   EXPECT_EQ(changes, 1);

@@ -33,4 +33,12 @@ platform::DeviceHandle FaultPlatform::open(std::u16string_view path, platform::O
   return ForwardingPlatform::open(path, mode);
 }
 
+platform::IoResult FaultPlatform::write(platform::DeviceHandle handle, const std::uint8_t* data,
+                                        std::size_t size) {
+  if (beforeWrite) {
+    beforeWrite();
+  }
+  return ForwardingPlatform::write(handle, data, size);
+}
+
 }  // namespace nobrix::testing

@@ -3,6 +3,7 @@
 // It also records the system error boxes the layers above raise, as their error box.
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -18,9 +19,13 @@ class FaultPlatform final : public ForwardingPlatform, public ports::ErrorBox {
   explicit FaultPlatform(platform::Platform& inner);
 
   void throwOnOpen(std::u16string path, std::string errorText);
+  // Runs on the writing thread before every write (set it before the run starts).
+  std::function<void()> beforeWrite;
   std::vector<std::u16string> errorBoxes() const;
 
   platform::DeviceHandle open(std::u16string_view path, platform::OpenMode mode) override;
+  platform::IoResult write(platform::DeviceHandle handle, const std::uint8_t* data,
+                           std::size_t size) override;
   void showErrorBox(std::u16string_view caption, std::u16string_view text) override;
 
  private:

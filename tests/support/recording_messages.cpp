@@ -30,4 +30,20 @@ std::vector<RecordedMessage> RecordingMessages::messagesOfType(std::int32_t type
   return found;
 }
 
+bool RecordingMessages::confirm(std::u16string_view question) {
+  {
+    const std::lock_guard lock(mutex_);
+    messages_.push_back({0, std::u16string(question), 0, 0});
+  }
+  return answer && answer(question);
+}
+
+std::vector<std::u16string> RecordingMessages::questions() const {
+  std::vector<std::u16string> asked;
+  for (const auto& message : messagesOfType(0)) {
+    asked.push_back(message.text);
+  }
+  return asked;
+}
+
 }  // namespace nobrix::testing

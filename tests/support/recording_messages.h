@@ -25,6 +25,11 @@ class RecordingMessages final : public ports::MessageSink {
   void showMessage(std::int32_t type, std::u16string_view message, std::int32_t total,
                    std::int32_t updated) override;
 
+  // Questions are recorded as plain messages of type 0 and answered by `answer` (no: null).
+  bool confirm(std::u16string_view question) override;
+  std::vector<std::u16string> questions() const;
+  std::function<bool(std::u16string_view)> answer;
+
   std::vector<RecordedMessage> messages() const;
   std::vector<RecordedMessage> messagesOfType(std::int32_t type) const;
 

@@ -31,7 +31,8 @@ WorkflowRig::WorkflowRig(const ports::TextSource& texts, RigOptions options)
       pump(view),
       workers(pump),
       workflow(workflow::WorkflowServices{device, firmware, texts, messages, view, workers,
-                                          kProductName, options.sleepInhibitor}) {
+                                          kProductName, options.sleepInhibitor,
+                                          options.stopRequested}) {
   imageBytes_ = options.resources != nullptr ? options.resourceImageBytes : image.bytes().size();
   imageChecksum_ = checksumOf(chooseResources(options, image));
   view.clock = [this] { return bus.elapsedMs(); };

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,6 +34,7 @@ struct RigOptions {
   firmware::ResourceModule* resources = nullptr;
   std::uint64_t resourceImageBytes = 0;             // size of that image, for the printers' scripts
   ports::SleepInhibitor* sleepInhibitor = nullptr;  // the rig does not own it
+  std::function<bool()> stopRequested = {};         // the workflow's stop question; null: never
 };
 
 // Write access to the workflow's tables, for tests that set up what a run would leave behind.

@@ -165,6 +165,44 @@ TEST_F(Form1Run, TheResultDialogIsCentredOnTheWindow) {
   EXPECT_EQ(dialogArea.y() - windowArea.y(), (windowArea.height() - dialogArea.height()) / 2);
 }
 
+// A printer an interrupted run left in flash mode is listed after the others; with no record of
+// its model the window asks before it sends anything, and a "no" leaves every printer untouched.
+TEST(Form1Recovery, APrinterWaitingInFlashModeIsFinishedOnlyAfterTheUserConfirmsItsModel) {
+  WindowRig rig;
+  const auto normal = rig.plug("SN-N");
+  auto script = rig.printerScript("SN-W");
+  script.startsInFlashMode = true;
+  const auto waiting = rig.bus.plug(script);
+  rig.loadAndShow();
+  auto* list = rig.control<QListWidget>("SupportedPrinterCheckedListBox");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(1)->text(),
+            "NOBRIX reflash[SN#:SN-W]\n" + rig.text("StrRes_ListedInFlashModeUnknown"));
+  rig.clickEntry(0);
+  rig.clickEntry(1);
+
+  std::vector<QString> questions;
+  bool answer = false;
+  rig.app.messages().setConfirmHook([&](const QString& question) {
+    questions.push_back(question);
+    return answer;
+  });
+  rig.clickButton("StartButton");
+  ASSERT_EQ(questions.size(), 1U);
+  EXPECT_TRUE(questions[0].contains("SN-W")) << questions[0].toStdString();
+  EXPECT_TRUE(rig.bus.commandBytes(normal).empty());
+  EXPECT_TRUE(rig.dialogs.empty());
+  EXPECT_TRUE(rig.control<QPushButton>("StartButton")->isVisible()) << "still on the start page";
+
+  answer = true;
+  rig.clickButton("StartButton");
+  ASSERT_EQ(rig.dialogs.size(), 1U);
+  EXPECT_EQ(rig.dialogs[0].counts, "[2/2]  " + rig.text("StrRes_UIMsgResult"));
+  for (const auto printer : {normal, waiting}) {
+    EXPECT_EQ(rig.bus.image(printer).checksum, rig.image.checksum());
+  }
+}
+
 TEST(Form1Closing, TheCaptionCloseButtonClosesAtOnceBeforeARun) {
   WindowRig rig;
   rig.loadAndShow();

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <ostream>
 
+#include "l10n/languages.h"
 #include "platform/sim/scenarios.h"
 #include "tests/ui_app/window_rig.h"
 #include "ui/programs/autopilot.h"
@@ -84,14 +86,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ScenarioCase{"unplugged", "[2/3]", "StrRes_StatusPrinterNotFound",
                                    "StrRes_StatusFlashingTimeout"},
                       ScenarioCase{"never-finishes", "[2/3]", "StrRes_StatusUpdateTimeout",
-                                   "StrRes_StatusStoringAndUpdating"}),
+                                   "StrRes_StatusStoringAndUpdating"},
+                      ScenarioCase{"refuses-image", "[2/3]", "StrRes_StatusPrinterNotFound",
+                                   "StrRes_StatusFlashingTimeout"}),
     [](const ::testing::TestParamInfo<ScenarioCase>& param) {
       return QString::fromLatin1(param.param.name).remove(QLatin1Char('-')).toStdString();
     });
 
 TEST(SimScenarios, UnknownNamesAreRefusedAndEveryScenarioIsListed) {
   EXPECT_FALSE(findScenario("no-such-scenario").has_value());
-  EXPECT_EQ(scenarioList().size(), 7);
+  EXPECT_EQ(scenarioList().size(), 9);
   EXPECT_TRUE(scenarioList().front().starts_with(std::string(kDefaultScenario) + "  "));
 }
 
@@ -102,11 +106,55 @@ TEST(SimScenarios, UnusablePrintersAreNamedOnTheStartPageAndKeptOutOfTheList) {
   const auto* diagnosis = rig.control<QLabel>("PrinterDiagnosisLabel");
   ASSERT_NE(diagnosis, nullptr);
   EXPECT_TRUE(diagnosis->isVisible());
-  EXPECT_EQ(diagnosis->text().count(QLatin1Char('\n')), 1) << qPrintable(diagnosis->text());
-  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("[SN#:CN53A1B005]")));
-  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("cupsd (pid 812)")));
-  EXPECT_TRUE(diagnosis->text().contains(QStringLiteral("[SN#:CN53A1B006]")));
+  // One printer to a line, as it reads (a bullet each), in the list's own size of type.
+  QTextDocument shown;
+  shown.setHtml(diagnosis->text());
+  const QStringList lines = shown.toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 2) << qPrintable(shown.toPlainText());
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("[SN#:CN53A1B005]")));
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("cupsd (pid 812)")));
+  EXPECT_TRUE(lines[1].contains(QStringLiteral("[SN#:CN53A1B006]")));
+  EXPECT_EQ(diagnosis->font().pointSizeF(),
+            rig.control<QListWidget>("SupportedPrinterCheckedListBox")->font().pointSizeF());
+  // Whole, in every language: the window grows rather than cut the remedy short.
+  for (std::int32_t language = 0; language < l10n::kLanguageCount; ++language) {
+    rig.app.window().App_ChangeLanguage(language);
+    WindowRig::deliverEvents();
+    EXPECT_GE(diagnosis->height(), diagnosis->heightForWidth(diagnosis->width())) << language;
+  }
   EXPECT_EQ(rig.control<QListWidget>("SupportedPrinterCheckedListBox")->count(), 3);
+}
+
+// A printer whose send fails is named in the window's language, in the product's words; the
+// system's own text comes only as a detail.
+TEST(SimScenarios, ASendFailureIsToldInTheWindowsLanguageWithThePrinterNamed) {
+  struct FailureCase {
+    const char* scenario;
+    const char* key;
+    const char* systemText;  // empty: the failure has none
+  };
+  for (const FailureCase& failure :
+       {FailureCase{"unplugged", "StrRes_FirmwarePrinterGone", "Input/output error"},
+        FailureCase{"refuses-image", "StrRes_FirmwareNotAccepted", ""}}) {
+    for (std::int32_t language = 0; language < l10n::kLanguageCount; ++language) {
+      WindowRig rig;
+      findScenario(failure.scenario)->setUp(rig.bus, {WindowRig::kImageBytes, 5000});
+      rig.loadAndShow();
+      rig.app.window().App_ChangeLanguage(language);
+      for (int entry = 0; entry < 3; ++entry) {
+        rig.clickEntry(entry);
+      }
+      rig.clickButton("StartButton");
+      ASSERT_EQ(rig.dialogs.size(), 2U) << "the failure, then the result";
+      QString expected = rig.tableText(language, failure.key) +
+                         QStringLiteral("\r\nSALVENOR LRX5303[SN#:CN53A1B002]");
+      if (*failure.systemText != '\0') {
+        expected += QStringLiteral("\r\n\r\n") +
+                    rig.tableText(language, "StrRes_SystemMessageDetail").arg(failure.systemText);
+      }
+      EXPECT_EQ(rig.dialogs[0].message, expected) << failure.scenario << " " << language;
+    }
+  }
 }
 
 TEST(SimScenarios, ReorderedPrintersReturnInTheReverseOrderAndAreEachSentTheImage) {

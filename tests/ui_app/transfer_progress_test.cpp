@@ -13,7 +13,8 @@ namespace {
 TEST(TransferProgressCell, ShowsShareAndRateOnlyWhileAnImageIsBeingSent) {
   ensureApplication();
   firmware::TransferProgress progress;
-  TransferProgressView view(&progress);
+  std::uint32_t tick = 0xFFFFFF00;  // the platform's counter, about to wrap
+  TransferProgressView view(&progress, [&tick] { return tick; });
   view.show();
   const auto* bar = view.findChild<QProgressBar*>(QStringLiteral("TransferProgressBar"));
   const auto* text = view.findChild<QLabel*>(QStringLiteral("TransferProgressLabel"));
@@ -24,9 +25,11 @@ TEST(TransferProgressCell, ShowsShareAndRateOnlyWhileAnImageIsBeingSent) {
   EXPECT_FALSE(bar->isVisible()) << "empty before the send";
   progress.imageBytes = 76'926'097;
   progress.sending = true;
-  view.refresh(0);
+  view.refreshNow();
+  EXPECT_EQ(text->text(), QStringLiteral("0.0 %\n")) << "no rate before one can be measured";
   progress.acceptedBytes = 19'231'525;  // a quarter of the image, rounded up
-  view.refresh(1000);
+  tick += 1000;                         // on the platform's clock, across its wrap
+  view.refreshNow();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_EQ(bar->value(), 250);
   EXPECT_EQ(text->text(), QStringLiteral("25.0 %\n19.2 MB/s"));

@@ -26,6 +26,7 @@ using testing::pressOk;
 // What a shown dialog displayed, read while it was on screen.
 struct SeenDialog {
   QString caption;
+  QString title;
   QString page;
   QString message;
   QString countLine;
@@ -37,6 +38,7 @@ struct SeenDialog {
 SeenDialog read(const UI_Message& dialog) {
   SeenDialog seen;
   seen.caption = labelText(dialog, "UI_CaptionLabel");
+  seen.title = dialog.windowTitle();
   seen.page = currentPage(dialog);
   seen.message = labelText(dialog, "UI_MessageLabel") + labelText(dialog, "UI_ResultLabel") +
                  labelText(dialog, "UI_ProgressMsgLabel");
@@ -72,6 +74,7 @@ TEST_F(MessagePresenterTest, PlainMessageIsModalAndReturnsOnceOkIsPressed) {
   EXPECT_EQ(seen_[0].page, "MessageTabPage");
   EXPECT_EQ(seen_[0].message, "Please select atleast one printer");
   EXPECT_EQ(seen_[0].caption, caption_);
+  EXPECT_EQ(seen_[0].title, caption_ + " – Message") << "told apart from the main window";
 }
 
 TEST_F(MessagePresenterTest, ResultCarriesCaptionAndCountLineInEveryLanguage) {
@@ -87,6 +90,8 @@ TEST_F(MessagePresenterTest, ResultCarriesCaptionAndCountLineInEveryLanguage) {
   }
   EXPECT_EQ(seen_[kGerman].countLine, "[3/3]  Drucker aktualisiert");
   EXPECT_EQ(seen_[kEnglish].countLine, "[3/3]  printers updated");
+  EXPECT_EQ(seen_[kGerman].title, caption_ + " – Ergebnis");
+  EXPECT_EQ(seen_[kFrench].title, caption_ + " – Résultat");
 }
 
 TEST_F(MessagePresenterTest, DialogIsCentredOnTheWindow) {

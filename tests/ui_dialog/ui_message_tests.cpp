@@ -125,14 +125,16 @@ TEST_F(ShownDialog, TextBarStartEmptiesAndRunsTheTimerStopEmptiesAndStopsIt) {
   EXPECT_EQ(labelText(dialog_, "UI_ProgressBarLabel"), "");
 }
 
-TEST_F(ShownDialog, OnlyOkClosesTheDialog) {
-  show(info(kPlainMessage, QStringLiteral("Plain")));
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&dialog_, &escape);
-  EXPECT_TRUE(dialog_.isVisible());
-  testing::pressOk(dialog_);
-  EXPECT_FALSE(dialog_.isVisible());
-  EXPECT_EQ(dialog_.result(), QDialog::Accepted);
+// Escape closes what OK closes; a progress display waits for its owner to close it.
+TEST(UI_Message, EscapeClosesAMessageButNeverAProgressDisplay) {
+  for (const std::int32_t type : {kPlainMessage, kResultMessage, kProgressMessage}) {
+    UI_Message dialog;
+    dialog.UI_IFCSetInfo(info(type, QStringLiteral("text"), 1, 1));
+    dialog.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+    EXPECT_EQ(dialog.isVisible(), type == kProgressMessage) << type;
+  }
 }
 
 TEST(UI_Message, IsBorderlessAndStaysOnTop) {

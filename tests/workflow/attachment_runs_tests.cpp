@@ -104,9 +104,10 @@ TEST_F(AttachmentRuns, AttachedButUnusablePrintersOfTheProductAreNamedBesideTheL
   EXPECT_EQ(rig->view.checklist, std::vector<std::u16string>{u"SALVENOR LRX5303[SN#:FREE-1]"});
   ASSERT_EQ(rig->view.diagnosis.size(), 2U);
   EXPECT_EQ(rig->view.diagnosis[0],
-            u"SALVENOR LRX5303 [SN#:LOCKED-1] is connected, but this user may not use it. Add "
-            u"the user to the group \"lp\" and log in again, or install the udev rule described "
-            u"in the README.");
+            u"SALVENOR LRX5303 [SN#:LOCKED-1] is connected, but this user may not use it. Unplug "
+            u"the printer and plug it in again. If that does not help, log in at this computer "
+            u"itself (not remotely), or ask the administrator to add the user to the group "
+            u"\"lp\".");
   EXPECT_EQ(rig->view.diagnosis[1],
             u"SALVENOR LRX5303 [SN#:HELD-1] is connected, but the program cupsd (pid 812) is "
             u"using it. Close that program, then unplug the printer and plug it in again.");

@@ -154,10 +154,13 @@ TEST_F(SendAndWaitSteps, ASendFailureOfTheFirstDoesNotKeepTheSecondFromItsImage)
                           text::kFlashingTimeout, text::kNotFound));
   EXPECT_EQ(rig->view.statusHistory(1), completedHistory());
 
-  // The transfer reports the platform's own words for the failed write, once.
+  // The transfer says once, in the product's words, which printer was lost; the platform's
+  // own words come last, as a detail.
   const auto shown = plainMessages();
   ASSERT_EQ(shown.size(), 1U);
-  EXPECT_EQ(shown[0].text, u"Input/output error");
+  EXPECT_EQ(shown[0].text,
+            u"Error: The printer was unplugged or switched off while the firmware was being "
+            u"sent!\r\nSALVENOR LRX5303[SN#:CUT-1]\r\n\r\nSystem message: Input/output error");
   ASSERT_EQ(results().size(), 1U);
   EXPECT_EQ(results()[0].text, text::kSomeUpdated);
   EXPECT_EQ(results()[0].total, 2);

@@ -34,6 +34,10 @@ inline const std::u16string kSomeUpdated =
     u"Updated printers would be OFF.";
 inline const std::u16string kConnectPrinter = u"Please connect atleast one printer";
 inline const std::u16string kSelectPrinter = u"Please select atleast one printer";
+inline const std::u16string kStoppedUntouched = u"Stopped: not touched, not updated";
+inline const std::u16string kStoppedInFlashMode =
+    u"Stopped in flash mode: waiting for the firmware. Finish it with this program, or switch "
+    u"the printer off and on.";
 inline const std::u16string kStep1 = u"Processing step: [1/3]";
 inline const std::u16string kStep2 = u"Processing step: [2/3]";
 inline const std::u16string kStep3 = u"Processing step: [3/3]";

@@ -21,6 +21,9 @@ struct UI_MessageInfo {
   std::int32_t TotalPrinters = 0;    // result mode: printers the run was asked to update
   std::int32_t UpdatedPrinters = 0;  // result mode: printers updated
   std::int32_t MsgType = 0;          // a MessageType: 1 plain, 2 progress, 3 result
+  // The window's title in task lists ("... VUZ – Result"), so it is not taken for the main
+  // window's; empty: the caption.
+  QString TitleStr = QString();
 };
 
 }  // namespace nobrix::ui

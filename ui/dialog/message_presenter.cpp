@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QTimer>
 #include <exception>
+#include <string_view>
 
 #include "l10n/branding.h"
 
@@ -20,6 +21,17 @@ QString fromUtf16(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string_view titleKindKey(std::int32_t type) {
+  switch (type) {
+    case kResultMessage:
+      return "StrRes_DialogResult";
+    case kProgressMessage:
+      return "StrRes_DialogProgress";
+    default:
+      return "StrRes_DialogMessage";
+  }
+}
+
 // What the fallback box says: the message itself and, for a result, its count.
 QString fallbackText(std::int32_t type, const QString& message, std::int32_t total,
                      std::int32_t updated) {
@@ -31,6 +43,17 @@ QString fallbackText(std::int32_t type, const QString& message, std::int32_t tot
 }
 
 }  // namespace
+
+// The caption with the dialog's kind, in the window's language. A missing table costs the kind
+// only, never the message.
+QString MessagePresenter::dialogTitle(std::int32_t type) const {
+  QString kind;
+  try {
+    kind = fromUtf16(texts_.text(titleKindKey(type)));
+  } catch (...) {
+  }
+  return kind.isEmpty() ? dialogCaptionText() : dialogCaptionText() + QStringLiteral(" – ") + kind;
+}
 
 MessagePresenter::MessagePresenter(const ports::TextSource& texts, QWidget* window, QObject* parent)
     : QObject(parent), texts_(texts), window_(window) {}
@@ -101,6 +124,7 @@ void MessagePresenter::showModal(std::int32_t type, const QString& message, std:
   info.TotalPrinters = total;
   info.UpdatedPrinters = updated;
   info.MsgType = type;
+  info.TitleStr = dialogTitle(type);
 
   UI_Message dialog(window_);
   dialog.UI_IFCSetInfo(std::move(info));
@@ -114,6 +138,7 @@ void MessagePresenter::showProgress(UI_Message& dialog, const QString& message) 
   info.CaptionStr = dialogCaptionText();
   info.MessageStr = message;
   info.MsgType = kProgressMessage;
+  info.TitleStr = dialogTitle(kProgressMessage);
   dialog.UI_IFCSetInfo(std::move(info));
   dialog.show();
   notifyShown(dialog);

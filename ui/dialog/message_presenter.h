@@ -24,6 +24,8 @@ class MessagePresenter : public QObject, public ports::MessageSink {
   // Called on the window thread right after a dialog has become visible; a modal dialog's own
   // event loop is already running, so the hook may close it (the demo's autopilot, tests).
   using DialogShownHook = std::function<void(UI_Message&)>;
+  // Answers a question in place of the user (the demo's autopilot, tests).
+  using ConfirmHook = std::function<bool(const QString& question)>;
 
   // `texts` gives the result line's tail in the current language; dialogs are centred on
   // `window` (or on the screen while there is none). Both must outlive the presenter.
@@ -32,6 +34,7 @@ class MessagePresenter : public QObject, public ports::MessageSink {
 
   void setWindow(QWidget* window) { window_ = window; }
   void setDialogShownHook(DialogShownHook hook) { shownHook_ = std::move(hook); }
+  void setConfirmHook(ConfirmHook hook) { confirmHook_ = std::move(hook); }
 
   // Shows a plain message (type 1, counts 0) or a run's result (type 3) and returns when the
   // user has pressed OK. From another thread the dialog opens on the window thread, whose
@@ -40,6 +43,9 @@ class MessagePresenter : public QObject, public ports::MessageSink {
                    std::int32_t updated) override;
   void App_ShowUIMessage_Handler(std::int32_t type, const QString& message, std::int32_t total = 0,
                                  std::int32_t updated = 0);
+  // A question with the two answers of the current language; the safe one is the default and
+  // what Escape or closing the box gives (message_confirmation.cpp).
+  bool confirm(std::u16string_view question) override;
 
   // Shows `dialog`, made by the caller, as a progress display without waiting; its OK button
   // stays disabled and the caller closes it when the work is done.
@@ -56,6 +62,7 @@ class MessagePresenter : public QObject, public ports::MessageSink {
   void updateProgress(UI_Message& dialog, const QString& message);
   using ProgressOperation = void (MessagePresenter::*)(UI_Message&, const QString&);
   void onProgressDialog(UI_Message* dialog, const QString& message, ProgressOperation operation);
+  QString dialogTitle(std::int32_t type) const;
   void showFallbackBox(const QString& text);
   void notifyShown(UI_Message& dialog);
   void onWindowThread(const std::function<void()>& work);
@@ -63,6 +70,7 @@ class MessagePresenter : public QObject, public ports::MessageSink {
   const ports::TextSource& texts_;
   QPointer<QWidget> window_;
   DialogShownHook shownHook_;
+  ConfirmHook confirmHook_;
 };
 
 }  // namespace nobrix::ui

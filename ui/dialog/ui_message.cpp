@@ -32,6 +32,7 @@ void UI_Message::UI_IFCSetInfo(UI_MessageInfo info) {
   gUI_Message_TotalPrinters = info.TotalPrinters;
   gUI_Message_UpdatedPrinters = info.UpdatedPrinters;
   gUI_Message_MsgType = info.MsgType;
+  titleStr_ = std::move(info.TitleStr);
 }
 
 // No pass over pending events here: the dialog is not visible yet, so there is nothing to
@@ -39,8 +40,9 @@ void UI_Message::UI_IFCSetInfo(UI_MessageInfo info) {
 void UI_Message::UI_Load_Handler() {
   loaded_ = true;
   UI_CaptionLabel->setText(gUI_Message_CaptionStr);
-  // The task bar and the window switcher show this; without it they show the program's file.
-  setWindowTitle(gUI_Message_CaptionStr);
+  // The task bar and the window switcher show this, and screen readers say it as the dialog's
+  // name; without it they show the program's file.
+  setWindowTitle(titleStr_.isEmpty() ? gUI_Message_CaptionStr : titleStr_);
   switch (gUI_Message_MsgType) {
     case kPlainMessage:
       UI_MessageLabel->setText(gUI_Message_MessageStr);
@@ -107,6 +109,10 @@ void UI_Message::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     centreOnOwner();
   }
+  // OK is the dialog's one control: it holds the keyboard, framed, so Return or Space press it.
+  if (UI_OkButton->isEnabled()) {
+    UI_OkButton->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 // QDialog centres itself on its parent allowing for a window frame it guesses (10 by 40 pixels
@@ -130,10 +136,10 @@ void UI_Message::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
 }
 
-// Only the OK button closes the dialog; Escape would otherwise close even a progress display
-// whose owner has not finished.
+// Escape closes a message or a result as OK does; a progress display is closed by its owner
+// alone, once the work is done. Return and Space press OK, which has the focus.
 void UI_Message::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
+  if (event->key() == Qt::Key_Escape && gUI_Message_MsgType == kProgressMessage) {
     event->accept();
     return;
   }

@@ -57,6 +57,7 @@ class UI_Message : public QDialog {
   void centreOnOwner();
 
   QString gUI_Message_CaptionStr;
+  QString titleStr_;
   QString gUI_Message_MessageStr;
   QString gUI_Message_ResultStr;
   std::int32_t gUI_Message_TotalPrinters = 0;

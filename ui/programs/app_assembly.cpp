@@ -3,10 +3,12 @@
 #include "ui/programs/app_assembly.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
 
 #include "firmware/flash_file_acceptance.h"
+#include "platform/lock/file_update_lock.h"
 #include "power/system_sleep_inhibitor.h"
 
 namespace nobrix::ui::programs {
@@ -37,6 +39,12 @@ AppAssembly::AppAssembly(platform::Platform& platform, firmware::ResourceModule&
 
 AppAssembly::~AppAssembly() {
   messages_.setWindow(nullptr);
+}
+
+void AppAssembly::guardWithUpdateLock(const std::string& path) {
+  updateLock_ = std::make_unique<platform::FileUpdateLock>(
+      path, platform::thisProcess(QCoreApplication::applicationName().toStdString()));
+  window_->workflow().setUpdateLock(updateLock_.get());
 }
 
 int AppAssembly::run(const std::function<void()>& whenShown) {

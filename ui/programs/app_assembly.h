@@ -12,7 +12,9 @@
 #include "firmware/firmware_transfer.h"
 #include "firmware/resource_module.h"
 #include "l10n/language_state.h"
+#include "platform/lock/update_lock.h"
 #include "platform/platform.h"
+#include "ports/known_printers.h"
 #include "ports/run_journal.h"
 #include "ports/sleep_inhibitor.h"
 #include "ui/adapters/qt_pump.h"
@@ -49,6 +51,10 @@ class AppAssembly {
   // Call before the window is shown. Built only where Qt has its SQL module (app_history.cpp).
   void keepHistory(const QString& path);
 
+  // Takes the update lock at `path` at START, so that no other program's run works on the
+  // printers at the same time. Call before the window is shown.
+  void guardWithUpdateLock(const std::string& path);
+
   // Loads the window and, unless loading closed it, shows it and runs the event loop until it
   // closes; `whenShown` runs once the loop has started with the window on screen. The
   // program's exit code is always 0.
@@ -65,6 +71,8 @@ class AppAssembly {
   std::unique_ptr<ports::SleepInhibitor> sleepInhibitor_;
   firmware::ResourceModule& resources_;
   std::unique_ptr<ports::RunJournal> journal_;
+  std::unique_ptr<ports::KnownPrinters> knownPrinters_;
+  std::unique_ptr<platform::UpdateLock> updateLock_;
   std::unique_ptr<Form1> window_;
 };
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 
+#include "history/known_printers_in_history.h"
 #include "history/sqlite_run_journal.h"
 #include "ui/programs/app_assembly.h"
 #include "ui/widgets/after_first_paint.h"
@@ -37,23 +38,24 @@ class DeferredDescription {
 }  // namespace
 
 // The journal writes on the window thread: a step's record costs well under a millisecond.
-// The problem goes to standard error for whoever looks after the machine; the window says only
-// that the run is not recorded.
+// Why a run is not (fully) recorded, and where a damaged file went, goes to standard error for
+// whoever looks after the machine; the window says only that the run is not recorded.
 void AppAssembly::keepHistory(const QString& path) {
   auto description =
       std::make_shared<DeferredDescription>(QCoreApplication::applicationName(), resources_);
   afterFirstPaint(*window_, [description] { description->start(); });
-  journal_ = std::make_unique<history::SqliteRunJournal>(
+  auto journal = std::make_unique<history::SqliteRunJournal>(
       path,
       std::async(std::launch::deferred, [description] { return description->start().get(); })
           .share(),
-      [this] {
-        const auto& journal = static_cast<const history::SqliteRunJournal&>(*journal_);
-        std::fprintf(stderr, "history: this run is not recorded: %s\n",
-                     qPrintable(journal.problem()));
-        window_->showHistoryNotRecorded();
-      });
+      [this] { window_->showHistoryNotRecorded(); });
+  journal->setNotices(
+      [](const QString& line) { std::fprintf(stderr, "history: %s\n", qPrintable(line)); });
+  journal_ = std::move(journal);
   window_->workflow().setRunJournal(*journal_);
+  // The same file says which printers waiting in flash mode an earlier run knew as this product.
+  knownPrinters_ = std::make_unique<history::KnownPrintersInHistory>(path);
+  window_->workflow().setKnownPrinters(*knownPrinters_);
 }
 
 }  // namespace nobrix::ui::programs

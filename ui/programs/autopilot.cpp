@@ -27,6 +27,15 @@ Autopilot::Autopilot(AppAssembly& app, platform::sim::SimBus& bus, AutopilotOpti
   }
   connect(&app_.window(), &Form1::statusRowChanged, this, &Autopilot::onStatusRow);
   app_.messages().setDialogShownHook([this](UI_Message& dialog) { onDialog(dialog); });
+  // A question (a printer in flash mode of unknown model) is answered yes, as the person running
+  // the demonstration would, and shown in the log.
+  app_.messages().setConfirmHook([this](const QString& question) {
+    out_ << timestamp() << " question: "
+         << QString(question).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+         << "\n             answered: yes\n";
+    out_.flush();
+    return true;
+  });
 }
 
 QString Autopilot::timestamp() const {

@@ -1,12 +1,14 @@
 // NobrixVUZ: the firmware download utility on Linux. Arguments are ignored and the exit code is
 // always 0; printers are reached through the usblp driver and hot-plug through udev.
 #include <QApplication>
+#include <csignal>
 #include <memory>
 
 #include "firmware/embedded/program_resources.h"
 #include "firmware/image_withheld.h"
 #include "history/history_location.h"
 #include "platform/linux/linux_platform.h"
+#include "platform/lock/file_update_lock.h"
 #include "ui/adapters/udev_change_watcher.h"
 #include "ui/programs/app_assembly.h"
 #include "ui/programs/font_warm_up.h"
@@ -14,6 +16,8 @@
 int main(int argc, char* argv[]) {
   using namespace nobrix;
   const ui::programs::FontWarmUp fonts;  // while the application starts
+  // The window's life is its own: a terminal it was started from may go away.
+  std::signal(SIGHUP, SIG_IGN);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("NobrixVUZ"));
 
@@ -25,6 +29,7 @@ int main(int argc, char* argv[]) {
   }
   ui::programs::AppAssembly app(*platform, *resources);
   app.keepHistory(history::historyPath(history::PrinterBus::kReal));
+  app.guardWithUpdateLock(platform::defaultUpdateLockPath());
 
   // Without a udev monitor the list is still built once at start.
   ui::adapters::UdevChangeWatcher watcher(

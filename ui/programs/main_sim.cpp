@@ -13,6 +13,7 @@
 #if NOBRIX_WITH_HISTORY
 #include "history/history_location.h"
 #endif
+#include "platform/lock/file_update_lock.h"
 #include "platform/sim/scenarios.h"
 #include "platform/sim/sim_bus.h"
 #include "ui/programs/app_assembly.h"
@@ -48,11 +49,15 @@ QStringList scenarioLines() {
 }
 
 void addOptions(QCommandLineParser& parser) {
+  // The options are read before Qt starts, so Qt's own (-platform, -style) are not taken and
+  // no --help-all promises them; Qt reads its environment variables (QT_QPA_PLATFORM) instead.
   parser.setApplicationDescription(
-      QStringLiteral(
-          "The firmware download utility over a simulated printer bus.\n\nScenarios:\n  ") +
+      QStringLiteral("The firmware download utility over a simulated printer bus.\n"
+                     "Qt's settings come from its environment variables (QT_QPA_PLATFORM, "
+                     "QT_SCALE_FACTOR).\n\nScenarios:\n  ") +
       scenarioLines().join(QStringLiteral("\n  ")));
-  parser.addHelpOption();
+  parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                    QStringLiteral("Displays help on commandline options.")});
   parser.addOption({QStringLiteral("scenario"),
                     QStringLiteral("Printer set-up (default: default)."), QStringLiteral("name"),
                     QString::fromUtf8(platform::sim::kDefaultScenario)});
@@ -77,6 +82,28 @@ QString helpText(const QCommandLineParser& parser) {
                                    QStringLiteral("NobrixVUZ-sim"));
 }
 
+// What is wrong with the command line, or nothing. The program takes no words of its own: a
+// stray one is a mistake, like a wrong option.
+QString commandLineError(const QCommandLineParser& parser, bool parsed) {
+  if (!parsed) {
+    return parser.errorText();
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+  }
+  return {};
+}
+
+void takeOptions(const QCommandLineParser& parser, SimOptions& options) {
+  options.autopilot = parser.isSet(QStringLiteral("autopilot"));
+  // The autopilot's clock moves only when someone waits, so a run takes seconds.
+  const bool compressed = parser.value(QStringLiteral("clock")) == QStringLiteral("compressed");
+  options.realTimeFactor = options.autopilot ? 0.0 : (compressed ? kCompressedFactor : 1.0);
+  options.screenshot = parser.value(QStringLiteral("screenshot"));
+  options.screenshotDir = parser.value(QStringLiteral("screenshot-dir"));
+  options.stallReport = parser.isSet(QStringLiteral("stall-report"));
+}
+
 // Reads the raw command line before anything graphical exists, so that help and a wrong option
 // are answered on a machine without a display too. Returns the exit code when the program
 // should end here. Qt's own options are therefore not taken; its environment variables are.
@@ -88,29 +115,24 @@ std::optional<int> parseOptions(int argc, char* argv[], SimOptions& options) {
   QCommandLineParser parser;
   addOptions(parser);
   const bool parsed = parser.parse(arguments);
-  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+  if (parsed && parser.isSet(QStringLiteral("help"))) {
     std::fputs(qPrintable(helpText(parser)), stdout);
     return 0;
   }
+  const QString error = commandLineError(parser, parsed);
   const auto scenario =
       platform::sim::findScenario(parser.value(QStringLiteral("scenario")).toStdString());
   const QString clock = parser.value(QStringLiteral("clock"));
-  if (!parsed || !scenario ||
+  if (!error.isEmpty() || !scenario ||
       (clock != QStringLiteral("realtime") && clock != QStringLiteral("compressed"))) {
-    if (!parsed) {
-      std::fprintf(stderr, "%s\n\n", qPrintable(parser.errorText()));
+    if (!error.isEmpty()) {
+      std::fprintf(stderr, "%s\n\n", qPrintable(error));
     }
     std::fputs(qPrintable(helpText(parser)), stderr);
     return 2;
   }
   options.scenario = *scenario;
-  options.autopilot = parser.isSet(QStringLiteral("autopilot"));
-  // The autopilot's clock moves only when someone waits, so a run takes seconds.
-  options.realTimeFactor =
-      options.autopilot ? 0.0 : (clock == QStringLiteral("compressed") ? kCompressedFactor : 1.0);
-  options.screenshot = parser.value(QStringLiteral("screenshot"));
-  options.screenshotDir = parser.value(QStringLiteral("screenshot-dir"));
-  options.stallReport = parser.isSet(QStringLiteral("stall-report"));
+  takeOptions(parser, options);
   return std::nullopt;
 }
 
@@ -151,6 +173,9 @@ int main(int argc, char* argv[]) {
 #if NOBRIX_WITH_HISTORY
   app.keepHistory(history::historyPath(history::PrinterBus::kSimulated));
 #endif
+  if (const std::string lock = platform::simulatedUpdateLockPath(); !lock.empty()) {
+    app.guardWithUpdateLock(lock);
+  }
   ui::programs::SimBusDriver driver(bus,
                                     [&app] { app.window().workflow().onDeviceNodesChanged(); });
   driver.startPolling();

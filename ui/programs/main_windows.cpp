@@ -6,6 +6,7 @@
 
 #include "firmware/embedded/program_resources.h"
 #include "firmware/image_withheld.h"
+#include "platform/lock/file_update_lock.h"
 #include "platform/windows/windows_platform.h"
 #include "ui/adapters/windows_device_change_filter.h"
 #include "ui/programs/app_assembly.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     resources = firmware::withholdImage(std::move(resources));
   }
   ui::programs::AppAssembly app(*platform, *resources);
+  app.guardWithUpdateLock(platform::defaultUpdateLockPath());
 
   ui::adapters::WindowsDeviceChangeFilter deviceChanges(
       app.window(), [&app] { app.window().workflow().onDeviceNodesChanged(); });

@@ -54,7 +54,8 @@ QString flatButtonSheet(const QString& objectName, const FlatButtonColours& colo
              "%1 { background-color: %2; color: %3; border: 0px; padding: 0px; }"
              "%1:hover { background-color: %4; }"
              "%1:pressed { background-color: %5; }"
-             "%1:disabled { background-color: %2; color: %6; }")
+             "%1:focus { border: 2px solid %3; }"
+             "%1:disabled { background-color: %2; color: %6; border: 0px; }")
       .arg(id, rgb(colours.background), rgb(colours.text), rgb(colours.hover), rgb(colours.pressed),
            rgba(disabledText));
 }

@@ -19,7 +19,9 @@
 #include "ui/widgets/after_first_paint.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/look.h"
+#include "ui/window/printer_check_list.h"
 #include "ui/window/run_notice.h"
+#include "ui/window/spoken_names.h"
 
 namespace nobrix::ui::window {
 
@@ -77,8 +79,6 @@ void Form1::connectControls() {
   connect(StartButton, &QPushButton::clicked, this, [this] { App_StartButton_Handler(); });
   connect(AppCloseButton, &QPushButton::clicked, this,
           [this] { APP_AppCloseButton_Handler(QStringLiteral("Close")); });
-  connect(SupportedPrinterCheckedListBox, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { toggleTick(item); });
   // PrinterStatusButton only shows the activity; its click is deliberately not connected.
 }
 
@@ -147,6 +147,7 @@ void Form1::App_ChangeLanguage(std::int32_t languageIndex) {
     PrinterSerialNumLabel->setText(language.textOf("StrRes_PrinterSerialNum"));
     VUZStatusLabel->setText(language.textOf("StrRes_Status"));
     AppCloseButton->setText(language.textOf("StrRes_Close"));
+    applySpokenNames();
     if (workflow_) {
       workflow_->refreshPrinterDiagnosis();
     }
@@ -154,6 +155,20 @@ void Form1::App_ChangeLanguage(std::int32_t languageIndex) {
   } catch (const std::exception& error) {
     showPlainError(error);
   }
+}
+
+// Names for the controls whose text is a picture, and for the lists, in the window's language.
+void Form1::applySpokenNames() {
+  const l10n::LanguageState& language = services_.language;
+  LangButton->setAccessibleName(spokenLanguageButton(language.textOf("StrRes_AccessibleLanguage"),
+                                                     l10n::nextLanguage(language.index())));
+  MinimizeButton->setAccessibleName(language.textOf("StrRes_AccessibleMinimize"));
+  CloseButton->setAccessibleName(language.textOf("StrRes_AccessibleCloseWindow"));
+  PrinterStatusButton->setAccessibleName(language.textOf("StrRes_AccessibleActivity"));
+  SupportedPrinterCheckedListBox->setAccessibleName(language.textOf("StrRes_SupportedPrinterList"));
+  VUZPrinterListBox->setAccessibleName(language.textOf("StrRes_PrinterSerialNum"));
+  VUZStatusListBox->setAccessibleName(language.textOf("StrRes_Status"));
+  SupportedPrinterCheckedListBox->refreshSpokenNames();
 }
 
 void Form1::App_LangButton_Handler() {
@@ -174,9 +189,14 @@ void Form1::APP_AppCloseButton_Handler(const QString& command) {
 }
 
 // One size, the designed one or larger when a language's texts need it. Minimum and maximum
-// are equal so the window manager offers no resizing and no maximising.
+// are equal so the window manager offers no resizing and no maximising. Wrapped texts (the
+// instructions, the printers that cannot be used) count with the height their width gives them.
 void Form1::fitToContent() {
-  setFixedSize(layout()->totalMinimumSize().expandedTo(dip(1361, 624)));
+  QSize size = layout()->totalMinimumSize().expandedTo(dip(1361, 624));
+  if (layout()->hasHeightForWidth()) {
+    size.setHeight(qMax(size.height(), layout()->totalHeightForWidth(size.width())));
+  }
+  setFixedSize(size);
 }
 
 bool Form1::event(QEvent* event) {
@@ -215,6 +235,11 @@ void Form1::showHistoryNotRecorded() {
 }
 
 void Form1::showEvent(QShowEvent* event) {
+  // Nothing looks chosen before the first key press: the window itself holds the focus, and
+  // Tab then goes to the check list.
+  if (focusWidget() == nullptr) {
+    parkFocus();
+  }
   // Only a shown window knows its screen; pictures follow its pixel density from here on.
   if (!screenHooked_ && windowHandle() != nullptr) {
     screenHooked_ = true;

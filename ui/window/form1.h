@@ -23,7 +23,6 @@
 
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QMouseEvent;
 class QPushButton;
 class QStackedWidget;
@@ -37,6 +36,7 @@ class ActivityAnimator;
 }
 
 namespace nobrix::ui::window {
+class PrinterCheckList;
 class RunNotice;
 class TransferProgressView;
 }  // namespace nobrix::ui::window
@@ -152,11 +152,14 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* buildCaptionButton(const QString& name, const QColor& hover);
   QPushButton* buildWideButton(const QString& name);
   void connectControls();
+  void orderKeyboardFocus();
   void fitToContent();
 
   void refreshPictures();
   void showFlag(std::int32_t languageIndex);
-  void toggleTick(QListWidgetItem* item);
+  void applySpokenNames();
+  void parkFocus();
+  QString statusRowSpokenName(int row, const QString& text) const;
   void showPlainError(const std::exception& error);
 
   Form1Services services_;
@@ -170,6 +173,8 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   bool closedBeforeShown_ = false;
   bool screenHooked_ = false;
   qreal picturesRatio_ = 0.0;  // the pixel density the pictures were last rendered for
+  // START was pressed from the keyboard: CLOSE takes the focus once the run has ended.
+  bool runStartedFromKeyboard_ = false;
 
   // Controls, named as objectName() says.
   QWidget* MainTableLayoutPanel = nullptr;
@@ -180,7 +185,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QPushButton* CloseButton = nullptr;
   QStackedWidget* PrinterSelectTabControl = nullptr;
   QLabel* SupportedPrinterLabel = nullptr;
-  QListWidget* SupportedPrinterCheckedListBox = nullptr;
+  PrinterCheckList* SupportedPrinterCheckedListBox = nullptr;
   QLabel* WarningPicBox = nullptr;
   ElidedLabel* ConnectionWarningLabel = nullptr;
   QStackedWidget* MainTabControl = nullptr;

@@ -12,7 +12,9 @@
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/look.h"
 #include "ui/window/form1.h"
+#include "ui/window/printer_check_list.h"
 #include "ui/window/run_notice.h"
+#include "ui/window/spoken_names.h"
 #include "ui/window/tick_box_style.h"
 #include "ui/window/transfer_progress_view.h"
 #include "ui/window/window_style.h"
@@ -35,6 +37,12 @@ QWidget* panel(const QString& name, const QColor& background) {
   widget->setStyleSheet(
       QStringLiteral("#%1 { background-color: %2; }").arg(name, look::rgb(background)));
   return widget;
+}
+
+// Reached by Tab only, so a mouse click leaves no focus mark; Return presses it as Space does.
+void reachableByKeyboard(QPushButton* button) {
+  button->setFocusPolicy(Qt::TabFocus);
+  button->setAutoDefault(true);
 }
 
 QListWidget* progressList(const QString& name) {
@@ -78,6 +86,21 @@ void Form1::buildControlTree() {
   CopyrightLabel->setFixedHeight(dip(34));
   CopyrightLabel->setStyleSheet(QStringLiteral("#CopyrightLabel { color: black; margin: 1px; }"));
   rows->addWidget(CopyrightLabel);
+  orderKeyboardFocus();
+}
+
+// The work first: the list, START (or CLOSE on the progress page), then the caption row. The
+// window itself holds the focus until the first Tab (see showEvent) and is never a stop of its
+// own: a click on a bare part of it still takes the focus back from a control.
+void Form1::orderKeyboardFocus() {
+  setFocusPolicy(Qt::ClickFocus);
+  QWidget* order[] = {this,        SupportedPrinterCheckedListBox,
+                      StartButton, AppCloseButton,
+                      LangButton,  MinimizeButton,
+                      CloseButton};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(order[i - 1], order[i]);
+  }
 }
 
 // Containers join the window before their contents: a widget that joins a styled parent is
@@ -141,7 +164,7 @@ QWidget* Form1::buildCaptionRow() {
 QPushButton* Form1::buildCaptionButton(const QString& name, const QColor& hover) {
   auto* button = named(new QPushButton, name);
   button->setFlat(true);
-  button->setFocusPolicy(Qt::NoFocus);
+  reachableByKeyboard(button);
   button->setStyleSheet(look::flatButtonSheet(
       name, {look::kCaptionGreyBlue, hover, look::kCaptionGreyBlue, Qt::black}));
   return button;
@@ -151,6 +174,7 @@ QPushButton* Form1::buildWideButton(const QString& name) {
   auto* button = named(new QPushButton, name);
   button->setFlat(true);
   button->setFixedHeight(dip(67));
+  reachableByKeyboard(button);
   button->setFont(look::font(14, look::Face::Regular, true));
   button->setStyleSheet(
       look::flatButtonSheet(name, {look::kDarkBlue, look::kHoverBlue, look::kDarkBlue, Qt::white}));
@@ -182,13 +206,16 @@ void Form1::buildSelectionPane() {
   stack->addWidget(SupportedPrinterLabel);
 
   SupportedPrinterCheckedListBox =
-      named(new QListWidget, QStringLiteral("SupportedPrinterCheckedListBox"));
+      named(new PrinterCheckList, QStringLiteral("SupportedPrinterCheckedListBox"));
   SupportedPrinterCheckedListBox->setFont(look::font(11));
   SupportedPrinterCheckedListBox->setFrameShape(QFrame::NoFrame);
   SupportedPrinterCheckedListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  // Focus only by a click: taking focus at start-up would frame the first entry before the
-  // user has chosen anything.
-  SupportedPrinterCheckedListBox->setFocusPolicy(Qt::ClickFocus);
+  SupportedPrinterCheckedListBox->setSpokenName([this](const QString& entry, bool ticked) {
+    const l10n::LanguageState& language = services_.language;
+    return spokenPrinterEntry(language.textOf("StrRes_AccessiblePrinter"), entry) +
+           QStringLiteral(", ") +
+           language.textOf(ticked ? "StrRes_AccessibleChecked" : "StrRes_AccessibleNotChecked");
+  });
   SupportedPrinterCheckedListBox->setStyleSheet(
       style::checkListSheet(SupportedPrinterCheckedListBox->objectName()));
   // Owned by the window, which deletes it only after the list (a widget does not own its style).
@@ -233,19 +260,22 @@ void Form1::buildStartPage() {
   InstructionsLabel->setFont(look::font(11));
   InstructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   InstructionsLabel->setWordWrap(true);
+  // Margins rather than a style sheet's padding, so the label's height for its width counts them.
+  InstructionsLabel->setContentsMargins(8, 0, 8, 0);
   InstructionsLabel->setStyleSheet(
-      QStringLiteral("#InstructionsLabel { background: white; color: black; padding: 0px 8px; }"));
+      QStringLiteral("#InstructionsLabel { background: white; color: black; }"));
   stack->addWidget(InstructionsLabel, 1);
 
   // Printers that are attached but cannot be used; hidden while there are none.
   PrinterDiagnosisLabel = named(new QLabel, QStringLiteral("PrinterDiagnosisLabel"));
-  PrinterDiagnosisLabel->setFont(look::font(9));
+  PrinterDiagnosisLabel->setFont(look::font(11));
   PrinterDiagnosisLabel->setWordWrap(true);
-  PrinterDiagnosisLabel->setTextFormat(Qt::PlainText);
+  PrinterDiagnosisLabel->setTextFormat(Qt::RichText);
   PrinterDiagnosisLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  PrinterDiagnosisLabel->setContentsMargins(8, 4, 8, 4);
   PrinterDiagnosisLabel->setStyleSheet(
       QStringLiteral("#PrinterDiagnosisLabel { background: rgb(255, 244, 214); "
-                     "color: rgb(122, 0, 0); padding: 4px 8px; }"));
+                     "color: rgb(122, 0, 0); }"));
   PrinterDiagnosisLabel->hide();
   stack->addWidget(PrinterDiagnosisLabel);
 
@@ -296,7 +326,9 @@ QWidget* Form1::buildProgressFooter() {
   auto* cells = new QHBoxLayout(footer);
   cells->setContentsMargins(1, 1, 1, 1);
   cells->setSpacing(0);
-  transferProgress_ = new TransferProgressView(services_.firmware.progress(), footer);
+  transferProgress_ = new TransferProgressView(
+      services_.firmware.progress(),
+      [&platform = services_.device.platform()] { return platform.tickCount(); }, footer);
   cells->addWidget(transferProgress_, 18577);
   Progress_UpdateStepsLabel = named(new ElidedLabel, QStringLiteral("Progress_UpdateStepsLabel"));
   Progress_UpdateStepsLabel->setWordWrap(false);

@@ -1,5 +1,6 @@
 // The window as the update workflow sees it: the check list, the controls a run switches, and
 // the two progress lists whose status rows are replaced in place.
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -9,6 +10,7 @@
 #include "ui/resources/activity_animator.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/window/form1.h"
+#include "ui/window/printer_check_list.h"
 #include "ui/window/run_notice.h"
 #include "ui/window/transfer_progress_view.h"
 
@@ -40,21 +42,11 @@ void Form1::clearPrinterChecklist() {
 
 void Form1::setPrinterChecklist(const std::vector<std::u16string>& entries) {
   BatchedUpdate batch(SupportedPrinterCheckedListBox);
-  SupportedPrinterCheckedListBox->clear();
+  QStringList texts;
   for (const auto& entry : entries) {
-    auto* item = new QListWidgetItem(toQString(entry), SupportedPrinterCheckedListBox);
-    // Not user-checkable: the tick follows a single click anywhere on the entry (toggleTick),
-    // and letting the box toggle too would undo that click.
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setCheckState(Qt::Unchecked);
+    texts << toQString(entry);
   }
-}
-
-void Form1::toggleTick(QListWidgetItem* item) {
-  if (item == nullptr || !SupportedPrinterCheckedListBox->isEnabled()) {
-    return;
-  }
-  item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+  SupportedPrinterCheckedListBox->setEntries(texts);
 }
 
 int Form1::printerChecklistCount() const {
@@ -67,16 +59,30 @@ bool Form1::isPrinterChecklistEntryTicked(int entry) const {
 }
 
 void Form1::setPrinterChecklistEnabled(bool enabled) {
+  // A list locked with the focus would pass it on to the next control, and mark that one.
+  if (!enabled && SupportedPrinterCheckedListBox->hasFocus()) {
+    parkFocus();
+  }
   SupportedPrinterCheckedListBox->setEnabled(enabled);
 }
 
+// The window holds the focus itself, where it shows no mark.
+void Form1::parkFocus() {
+  setFocus(Qt::OtherFocusReason);
+}
+
+// One printer to a bullet, so that where one ends and the next begins shows at a glance.
 void Form1::setPrinterDiagnosis(const std::vector<std::u16string>& lines) {
-  QStringList texts;
+  QString list;
   for (const auto& line : lines) {
-    texts << toQString(line);
+    list += QStringLiteral("<li style=\"margin-bottom: 4px\">") + toQString(line).toHtmlEscaped() +
+            QStringLiteral("</li>");
   }
-  PrinterDiagnosisLabel->setText(texts.join(QStringLiteral("\n")));
-  PrinterDiagnosisLabel->setVisible(!texts.isEmpty());
+  PrinterDiagnosisLabel->setText(
+      list.isEmpty() ? QString()
+                     : QStringLiteral("<ul style=\"margin: 0px; -qt-list-indent: 1\">") + list +
+                           QStringLiteral("</ul>"));
+  PrinterDiagnosisLabel->setVisible(!lines.empty());
 }
 
 void Form1::setWaitCursor(bool on) {
@@ -111,9 +117,17 @@ void Form1::setAppCloseEnabled(bool enabled) {
   if (enabled) {
     runNotice_->hide();  // the window can be closed now; the notice no longer holds
   }
+  if (enabled && runStartedFromKeyboard_ && MainTabControl->currentWidget() == ProgressTabPage) {
+    AppCloseButton->setFocus(Qt::TabFocusReason);
+  }
 }
 
 void Form1::showProgressPage() {
+  // START is reached by Tab only: with the focus on it, the run was started from the keyboard.
+  runStartedFromKeyboard_ = StartButton->hasFocus();
+  if (runStartedFromKeyboard_) {
+    parkFocus();
+  }
   MainTabControl->setCurrentWidget(ProgressTabPage);
 }
 
@@ -130,11 +144,19 @@ void Form1::appendPrinterRow(const std::u16string& serialNumber) {
   VUZPrinterListBox->addItem(toQString(serialNumber));
 }
 
+// A status row heard alone must say whose status it is.
+QString Form1::statusRowSpokenName(int row, const QString& text) const {
+  const QListWidgetItem* printer = VUZPrinterListBox->item(row);
+  return printer == nullptr ? text : printer->text() + QStringLiteral(": ") + text;
+}
+
 void Form1::appendStatusRows(const std::vector<std::u16string>& texts) {
   {
     BatchedUpdate batch(VUZStatusListBox);
     for (const auto& text : texts) {
-      VUZStatusListBox->addItem(toQString(text));
+      auto* item = new QListWidgetItem(toQString(text), VUZStatusListBox);
+      item->setData(Qt::AccessibleTextRole,
+                    statusRowSpokenName(VUZStatusListBox->count() - 1, item->text()));
     }
   }
   const int first = VUZStatusListBox->count() - static_cast<int>(texts.size());
@@ -151,7 +173,14 @@ void Form1::replaceStatusRow(int row, const std::u16string& text) {
     // Removed and inserted at the same place, so the row loses its highlight meanwhile.
     BatchedUpdate batch(VUZStatusListBox);
     delete VUZStatusListBox->takeItem(row);
-    VUZStatusListBox->insertItem(row, toQString(text));
+    auto* item = new QListWidgetItem(toQString(text));
+    item->setData(Qt::AccessibleTextRole, statusRowSpokenName(row, item->text()));
+    VUZStatusListBox->insertItem(row, item);
+  }
+  if (QAccessible::isActive()) {
+    QAccessibleEvent changed(VUZStatusListBox, QAccessible::NameChanged);
+    changed.setChild(row);
+    QAccessible::updateAccessibility(&changed);
   }
   emit statusRowChanged(row, toQString(text));
 }

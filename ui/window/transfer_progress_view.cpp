@@ -16,8 +16,8 @@ constexpr int kBarSteps = 1000;
 }
 
 TransferProgressView::TransferProgressView(const firmware::TransferProgress* progress,
-                                           QWidget* parent)
-    : QWidget(parent), progress_(progress) {
+                                           TickCount tickCount, QWidget* parent)
+    : QWidget(parent), progress_(progress), tickCount_(std::move(tickCount)) {
   setObjectName(QStringLiteral("TransferProgressView"));
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   auto* stack = new QVBoxLayout(this);
@@ -41,18 +41,30 @@ TransferProgressView::TransferProgressView(const firmware::TransferProgress* pro
   stack->addStretch(1);
   timer_ = new QTimer(this);
   timer_->setInterval(kRefreshMs);
-  connect(timer_, &QTimer::timeout, this, [this] { refresh(clock_.elapsed()); });
+  connect(timer_, &QTimer::timeout, this, [this] { refreshNow(); });
   refresh(0);
 }
 
 void TransferProgressView::setWatching(bool watching) {
   if (watching && !timer_->isActive()) {
-    clock_.start();
+    lastTick_ = tickCount_();
+    watchedMs_ = 0;
     timer_->start();
   } else if (!watching) {
     timer_->stop();
   }
   refreshNow();
+}
+
+// Differences of the unsigned counter stay right across its wrap.
+std::int64_t TransferProgressView::watchedMs() {
+  if (!timer_->isActive()) {
+    return watchedMs_;
+  }
+  const std::uint32_t now = tickCount_();
+  watchedMs_ += static_cast<std::uint32_t>(now - lastTick_);
+  lastTick_ = now;
+  return watchedMs_;
 }
 
 double TransferProgressView::shownShare() const {
@@ -74,9 +86,11 @@ void TransferProgressView::refresh(std::int64_t nowMs) {
   const double share =
       total == 0 ? 0.0 : static_cast<double>(accepted) / static_cast<double>(total);
   bar_->setValue(static_cast<int>(share * kBarSteps));
-  text_->setText(QStringLiteral("%1 %\n%2 MB/s")
-                     .arg(share * 100.0, 0, 'f', 1)
-                     .arg(rate_.bytesPerSecond() / 1e6, 0, 'f', 1));
+  // No rate before there is one: the first reading of a send has nothing to compare with.
+  const QString rate = rate_.measured()
+                           ? QStringLiteral("%1 MB/s").arg(rate_.bytesPerSecond() / 1e6, 0, 'f', 1)
+                           : QString();
+  text_->setText(QStringLiteral("%1 %\n").arg(share * 100.0, 0, 'f', 1) + rate);
 }
 
 }  // namespace nobrix::ui::window

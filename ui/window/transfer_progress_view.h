@@ -1,10 +1,13 @@
 // The progress page's cell for the send under way: a slim bar with the share of the image the
 // printer has taken and the current rate in MB/s. Empty whenever no image is being sent. It reads
 // the transfer's counters four times a second on the window thread; the transfer never calls it.
+// Time is the platform's tick count, the clock the transfer itself runs on: on the simulated bus
+// that is virtual time, which a wall clock would misread as a rate many times too high.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 
 #include "firmware/transfer_progress.h"
 #include "firmware/transfer_rate.h"
@@ -21,15 +24,18 @@ class TransferProgressView final : public QWidget {
  public:
   static constexpr int kRefreshMs = 250;
 
+  // The platform's millisecond tick counter (it wraps after about 49.7 days).
+  using TickCount = std::function<std::uint32_t()>;
+
   // `progress` may be null (a sender that does not tell); it must outlive the view.
-  explicit TransferProgressView(const firmware::TransferProgress* progress,
-                                QWidget* parent = nullptr);
+  TransferProgressView(const firmware::TransferProgress* progress, TickCount tickCount,
+                       QWidget* parent = nullptr);
 
   // Reads the counters on a timer while a run is under way.
   void setWatching(bool watching);
-  // One reading, as the timer takes it, at `nowMs` on a steady clock; refreshNow() at once.
+  // One reading, as the timer takes it, `nowMs` after watching began; refreshNow() at once.
   void refresh(std::int64_t nowMs);
-  void refreshNow() { refresh(clock_.isValid() ? clock_.elapsed() : 0); }
+  void refreshNow() { refresh(watchedMs()); }
   // The share of the image shown, 0 to 1; negative while the cell is empty.
   double shownShare() const;
 
@@ -37,8 +43,12 @@ class TransferProgressView final : public QWidget {
   const firmware::TransferProgress* progress_;
   QProgressBar* bar_ = nullptr;
   QLabel* text_ = nullptr;
+  std::int64_t watchedMs();
+
   QTimer* timer_ = nullptr;
-  QElapsedTimer clock_;
+  TickCount tickCount_;
+  std::uint32_t lastTick_ = 0;
+  std::int64_t watchedMs_ = 0;
   firmware::TransferRate rate_;
 };
 

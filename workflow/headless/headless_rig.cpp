@@ -13,7 +13,8 @@ HeadlessRig::HeadlessRig(const RigParts& parts, std::function<bool()> stopReques
       pump(view),
       workers(pump),
       workflow(WorkflowServices{device, firmware, parts.texts, parts.messages, view, workers,
-                                parts.productName, nullptr, std::move(stopRequested)}) {}
+                                parts.productName, parts.sleepInhibitor,
+                                std::move(stopRequested)}) {}
 
 std::vector<ListedPrinter> HeadlessRig::listedPrinters() const {
   const auto& idle = workflow.printerInfo().idlePrinters;
@@ -22,17 +23,23 @@ std::vector<ListedPrinter> HeadlessRig::listedPrinters() const {
   for (int entry = 0; entry < count && entry < device::MaxPrinterDevices; ++entry) {
     printers.push_back({std::u16string(device::slotText(idle.description[entry])),
                         std::u16string(device::slotText(idle.serialNumber[entry])),
-                        std::u16string(device::slotText(idle.devicePath[entry]))});
+                        std::u16string(device::slotText(idle.devicePath[entry])),
+                        workflow.listedInFlashMode(entry),
+                        !workflow.listedInFlashMode(entry) || workflow.listedModelKnown(entry)});
   }
   return printers;
 }
 
 std::vector<FinalRow> HeadlessRig::finalRows() const {
   std::vector<FinalRow> rows;
+  const auto& info = workflow.printerInfo();
   for (int row = 0; row < view.printerRowCount(); ++row) {
     const int slot = slotOfRow(row);
     rows.push_back({view.printerRowText(row), view.statusRowText(row),
-                    slot >= 0 ? workflow.printerInfo().printerStatus[slot] : -1});
+                    slot >= 0 ? info.printerStatus[slot] : -1, workflow.failedStep(row),
+                    workflow.bytesAccepted(row),
+                    slot >= 0 ? std::u16string(device::slotText(info.idlePrinters.devicePath[slot]))
+                              : std::u16string()});
   }
   return rows;
 }

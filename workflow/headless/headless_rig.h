@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "ports/error_box.h"
 #include "ports/message_sink.h"
+#include "ports/sleep_inhibitor.h"
 #include "ports/text_source.h"
 #include "workflow/headless/headless_view.h"
 #include "workflow/update_workflow.h"
@@ -27,6 +28,7 @@ struct RigParts {
   ports::MessageSink& messages;
   ports::ErrorBox& errorBox;
   std::u16string_view productName;
+  ports::SleepInhibitor* sleepInhibitor = nullptr;  // null: the system may sleep during a run
 };
 
 // One taking-part printer as the run left it.
@@ -34,6 +36,9 @@ struct FinalRow {
   std::u16string serial;
   std::u16string text;
   std::int32_t status = -1;  // workflow::PrinterStatus; -1 when no slot belongs to the row
+  int failedStep = 0;        // 1-3: the step the printer failed in; 0: it did not fail
+  std::uint64_t bytesAccepted = 0;
+  std::u16string path;  // the listing's path of the printer
 };
 
 // One supported printer of the idle listing.
@@ -41,6 +46,8 @@ struct ListedPrinter {
   std::u16string description;
   std::u16string serial;
   std::u16string path;
+  bool inFlashMode = false;  // waiting in flash mode for its image
+  bool modelKnown = true;    // false: in flash mode, and no earlier run knew it as this product
 };
 
 class HeadlessRig {

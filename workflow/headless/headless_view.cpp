@@ -1,6 +1,7 @@
 // Plain containers; a row that does not exist is a fault of the caller, as in the window.
 #include "workflow/headless/headless_view.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace nobrix::workflow::headless {
@@ -81,10 +82,14 @@ void HeadlessView::pump() {
 }
 
 bool HeadlessView::tickSerial(const std::u16string& serial) {
+  // The mark ends the entry's first line; a printer in flash mode says so on a second.
   const std::u16string mark = u"[SN#:" + serial + u"]";
   bool found = false;
   for (std::size_t entry = 0; entry < checklist_.size(); ++entry) {
-    if (checklist_[entry].ends_with(mark)) {
+    const std::u16string& text = checklist_[entry];
+    const std::size_t at = text.find(mark);
+    if (at != std::u16string::npos &&
+        (at + mark.size() == text.size() || text[at + mark.size()] == u'\n')) {
       ticks_[entry] = true;
       found = true;
     }
@@ -94,6 +99,16 @@ bool HeadlessView::tickSerial(const std::u16string& serial) {
 
 void HeadlessView::tickAll() {
   ticks_.assign(checklist_.size(), true);
+}
+
+int HeadlessView::tickedCount() const {
+  return static_cast<int>(std::count(ticks_.begin(), ticks_.end(), true));
+}
+
+void HeadlessView::setTicked(int entry, bool ticked) {
+  if (entry >= 0 && static_cast<std::size_t>(entry) < ticks_.size()) {
+    ticks_[entry] = ticked;
+  }
 }
 
 void HeadlessView::tellRow(int row) {

@@ -53,6 +53,8 @@ class HeadlessView final : public UpdateView {
   // Ticks every entry whose text names this serial number; false when none does.
   bool tickSerial(const std::u16string& serial);
   void tickAll();
+  void setTicked(int entry, bool ticked);
+  int tickedCount() const;
 
   std::u16string statusRowText(int row) const;
   const std::vector<std::u16string>& checklist() const { return checklist_; }
