@@ -1,8 +1,9 @@
 // The image transfer. The order of acquisition is fixed (module, entry, loaded resource, device);
 // guards release in reverse on every path, and a message is only shown once everything is
 // released, so a printer is never held open behind a modal dialog. The pieces are written
-// straight from the locked image: it lies in the program's read-only data and cannot change
-// during a send, so a working copy would cost the image's size in memory and time for nothing.
+// straight from the locked image: it lies in the program's read-only resource, or in the checked
+// copy of the image file, and cannot change during a send, so a working copy would cost the
+// image's size in memory and time for nothing.
 #include "firmware/firmware_transfer.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The built-in firmware image, found, loaded and locked for as long as this holder lives, or
-// the reason it could not be. The bytes stay in the program's read-only resource, so a transfer
-// writes them from there: they cannot change while it runs.
+// the reason it could not be. The bytes stay in the program's read-only resource (or the checked
+// copy of the image file), so a transfer writes them from there: they cannot change while it runs.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The program's own raw-data resources, as the firmware transfer reaches its image: own module,
 // find by id and type, load, size, lock, free. On Windows these are real resources of the
-// executable; elsewhere the bytes are linked into the program and looked up by the same identity.
+// executable; elsewhere the image is a file of the package, looked up by the same identity.
 #pragma once
 
 #include <cstddef>

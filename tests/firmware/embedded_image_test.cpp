@@ -1,5 +1,6 @@
-// The image the build linked into the program: found as resource 111, byte for byte the file
-// the build embedded, and streamed whole to a simulated printer in the fixed pieces.
+// The image the program carries (its resource on Windows, the package's file elsewhere): found as
+// resource 111, byte for byte the file the build took, and streamed whole to a simulated printer
+// in the fixed pieces.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -12,7 +12,7 @@ namespace nobrix::kernel {
 
 struct DriverOptions {
   std::string command;
-  std::string imagePath;  // empty: the image built into the program
+  std::string imagePath;  // empty: the image the program carries
   int seconds = 30;
   bool all = false;
   std::vector<std::string> serials;

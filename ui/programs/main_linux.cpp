@@ -11,9 +11,11 @@
 #include "platform/lock/file_update_lock.h"
 #include "ui/adapters/udev_change_watcher.h"
 #include "ui/programs/app_assembly.h"
+#include "ui/programs/font_warm_up.h"
 
 int main(int argc, char* argv[]) {
   using namespace nobrix;
+  const ui::programs::FontWarmUp fonts;  // while the application starts
   // The window's life is its own: a terminal it was started from may go away.
   std::signal(SIGHUP, SIG_IGN);
   QApplication application(argc, argv);

@@ -18,6 +18,7 @@
 #include "platform/sim/sim_bus.h"
 #include "ui/programs/app_assembly.h"
 #include "ui/programs/autopilot.h"
+#include "ui/programs/font_warm_up.h"
 #include "ui/programs/sim_bus_driver.h"
 #include "ui/programs/stall_meter.h"
 
@@ -156,6 +157,7 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> exitCode = parseOptions(argc, argv, options)) {
     return *exitCode;
   }
+  const ui::programs::FontWarmUp fonts;  // while the application starts
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("NobrixVUZ-sim"));
 

@@ -16,6 +16,7 @@
 #include "platform/text_encoding.h"
 #include "ui/resources/activity_animator.h"
 #include "ui/resources/image_library.h"
+#include "ui/widgets/after_first_paint.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/look.h"
 #include "ui/window/printer_check_list.h"
@@ -44,7 +45,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), services_(std::move(services)) {
   buildControlTree();
   connectControls();
-  setWindowIcon(images::windowIcon());
+  // Nine renderings of one picture, for the task bar and the window manager: a tenth of the
+  // start-up's work, and nobody sees them before the window's first paint.
+  afterFirstPaint(*this, [this] { setWindowIcon(images::windowIcon()); });
   // Both texts are replaced while loading, before the window is first shown.
   setWindowTitle(QStringLiteral("Salvenor-Nobrix Firmware Download Utility"));
   VUZProductNameLabel->setText(productName() + QStringLiteral(" FIRMWARE DOWNLOAD UTILITY"));
@@ -247,10 +250,15 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 // Pictures are rendered for the screen's pixel density, so a move to another screen
-// re-renders them rather than scaling bitmaps. The logo and the flag appear only once the
-// start-up has chosen them.
+// re-renders them rather than scaling bitmaps; showing the window on the screen they were
+// rendered for renders nothing again. The logo and the flag appear only once the start-up has
+// chosen them.
 void Form1::refreshPictures() {
   const qreal ratio = devicePixelRatioF();
+  if (qFuzzyCompare(ratio, picturesRatio_)) {
+    return;
+  }
+  picturesRatio_ = ratio;
   if (!MfgIconPicBox->pixmap().isNull()) {
     App_LoadProductLogo();
   }

@@ -141,11 +141,11 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   // Control tree, one builder per region of the window.
   void buildControlTree();
   QWidget* buildCaptionRow();
-  QWidget* buildMenuPanel();
-  QWidget* buildSelectionPane();
+  void buildMenuPanel(QVBoxLayout& rows);
+  void buildSelectionPane();
   void buildConnectionWarning(QVBoxLayout& stack);
-  QWidget* buildStartPage();
-  QWidget* buildProgressPage();
+  void buildStartPage();
+  void buildProgressPage();
   QWidget* buildProgressLists();
   QWidget* buildProgressFooter();
   QLabel* buildHeaderLabel(const QString& name, Qt::Alignment alignment);
@@ -172,6 +172,7 @@ class Form1 final : public QWidget, public workflow::UpdateView {
   QString buildSuffix_;  // gFhxBuildNumStr
   bool closedBeforeShown_ = false;
   bool screenHooked_ = false;
+  qreal picturesRatio_ = 0.0;  // the pixel density the pictures were last rendered for
   // START was pressed from the keyboard: CLOSE takes the focus once the run has ended.
   bool runStartedFromKeyboard_ = false;
 
