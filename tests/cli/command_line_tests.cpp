@@ -2,9 +2,9 @@
 // line that says what is wrong; the language from --lang, else the locale, else the brand rule,
 // and the program's own sentences in it; the exit statuses the same in --help and the README.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QFile>
+#include <QtGlobal>
 
 #include "cli/cli_main.h"
 #include "cli/help_text.h"
@@ -68,13 +68,13 @@ TEST(CommandLine, TheLanguageComesFromTheLocaleOfMessagesAsTheCLibraryChoosesIt)
               language);
   }
   // The program reads its own environment, and --lang comes first.
-  ASSERT_EQ(setenv("LC_ALL", "fr_FR.UTF-8", 1), 0);
+  ASSERT_TRUE(qputenv("LC_ALL", "fr_FR.UTF-8"));
   char program[] = "NobrixVUZ-cli-sim", list[] = "list", lang[] = "--lang=es";
   char* arguments[] = {program, list, lang};
   cli::CliOptions fromLocale, fromOption;
   EXPECT_FALSE(cli::parseCommandLine(2, arguments, cli::Variant::Sim, fromLocale));
   EXPECT_FALSE(cli::parseCommandLine(3, arguments, cli::Variant::Sim, fromOption));
-  unsetenv("LC_ALL");
+  qunsetenv("LC_ALL");
   EXPECT_EQ(fromLocale.language, l10n::kFrench);
   EXPECT_EQ(fromOption.language, l10n::kSpanish);
 }
