@@ -9,9 +9,9 @@
 #include "cli/exit_codes.h"
 #include "cli/help_text.h"
 #include "cli/language_choice.h"
+#include "cli/system_console.h"
 #include "cli/usage_error.h"
 #include "history/history_location.h"
-#include "cli/system_console.h"
 
 namespace nobrix::cli {
 

@@ -66,7 +66,8 @@ would show in a dialog go to standard error.
 
 // The stop requests and the lock file are the system's own (stop_signals*.cpp, the update lock).
 std::string behaviour() {
-  return kOutput + std::string("A stop (") + std::string(stopRequestNames()) + R"() never cuts off an
+  return kOutput + std::string("A stop (") + std::string(stopRequestNames()) +
+         R"() never cuts off an
 image that is being written: the printer being written is finished (and waited for, with every
 printer that already has the image), no further printer is switched or sent the image, and the
 exit status is 5. Each printer's row says what the stop left: not touched, or in flash mode
@@ -78,7 +79,8 @@ listed and finished by the next update.
 
 Only one update runs at a time on a machine: another program's run (this one or the window,
 any user) is refused before anything is touched, naming the program, user and process that
-holds the printers (the lock file )" + platform::defaultUpdateLockPath() + R"(, or NOBRIX_LOCK).
+holds the printers (the lock file )" +
+         platform::defaultUpdateLockPath() + R"(, or NOBRIX_LOCK).
 
 )";
 }

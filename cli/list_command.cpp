@@ -8,16 +8,13 @@
 #include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
 #include "cli/json_documents.h"
+#include "cli/printer_json.h"
 #include "device/device_layer.h"
 #include "workflow/printer_status.h"
 
 namespace nobrix::cli {
 
 namespace {
-
-QString qText(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QJsonObject listedJson(const workflow::headless::ListedPrinter& printer, int stateCode,
                        const std::string& state) {

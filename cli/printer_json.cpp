@@ -6,13 +6,9 @@
 
 namespace nobrix::cli {
 
-namespace {
-
 QString qText(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-}  // namespace
 
 const char* statusName(std::int32_t status) {
   using namespace workflow;

@@ -14,6 +14,9 @@
 
 namespace nobrix::cli {
 
+// A text of the workflow as a JSON string.
+QString qText(std::u16string_view text);
+
 // "idle", "in-flash-mode", "updated", "stopped", ... for a workflow::PrinterStatus.
 const char* statusName(std::int32_t status);
 

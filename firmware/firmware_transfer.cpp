@@ -16,8 +16,6 @@
 namespace nobrix::firmware {
 namespace {
 
-constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
-
 // For a write that fails without the platform's own wording, or that the device takes no byte
 // of: either way the printer would otherwise be reported as updated with a truncated image.
 constexpr std::string_view kWriteRefusedKey = "StrRes_FirmwareNotAccepted";

@@ -3,12 +3,6 @@
 
 namespace nobrix::firmware {
 
-namespace {
-constexpr std::string_view kImageNotFoundKey = "StrRes_FiirmwareNotFound";
-constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
-constexpr std::string_view kImageEmptyKey = "StrRes_FirmwareZeroBytes";
-}  // namespace
-
 LockedImage::LockedImage(ResourceModule& resources) : resources_(resources) {
   const ModuleHandle module = resources_.ownModule();
   if (!module) {

@@ -11,6 +11,11 @@
 
 namespace nobrix::firmware {
 
+// The text keys of LockedImage::failureKey().
+inline constexpr std::string_view kImageNotFoundKey = "StrRes_FiirmwareNotFound";
+inline constexpr std::string_view kImageLoadFailKey = "StrRes_FirmwareLoadFail";
+inline constexpr std::string_view kImageEmptyKey = "StrRes_FirmwareZeroBytes";
+
 class LockedImage {
  public:
   explicit LockedImage(ResourceModule& resources);

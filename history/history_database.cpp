@@ -11,13 +11,11 @@
 #include <atomic>
 
 #include "history/history_identity.h"
+#include "history/history_problem.h"
 
 namespace nobrix::history {
 
 namespace {
-
-constexpr int kSqliteIoError = 10;
-constexpr int kSqliteCantOpen = 14;
 
 int primaryCode(const QSqlError& error) {
   bool isNumber = false;

@@ -1,19 +1,7 @@
-// SQLite's primary result codes (the low byte of an extended code) that say more than "failed".
+// What an SQLite result code means for the history.
 #include "history/history_problem.h"
 
 namespace nobrix::history {
-
-namespace {
-
-constexpr int kSqlitePermission = 3;
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteLocked = 6;
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteFull = 13;
-constexpr int kSqliteNotADatabase = 26;
-
-}  // namespace
 
 Trouble troubleOfSqliteCode(int code) {
   switch (code & 0xff) {

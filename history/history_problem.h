@@ -7,6 +7,17 @@
 
 namespace nobrix::history {
 
+// SQLite's primary result codes (the low byte of an extended code) that say more than "failed".
+inline constexpr int kSqlitePermission = 3;
+inline constexpr int kSqliteBusy = 5;
+inline constexpr int kSqliteLocked = 6;
+inline constexpr int kSqliteReadOnly = 8;
+inline constexpr int kSqliteIoError = 10;
+inline constexpr int kSqliteCorrupt = 11;
+inline constexpr int kSqliteFull = 13;
+inline constexpr int kSqliteCantOpen = 14;
+inline constexpr int kSqliteNotADatabase = 26;
+
 enum class Trouble {
   kNone,
   kLocked,       // another program holds the file for longer than the history waits

@@ -16,15 +16,13 @@
 #include <string_view>
 
 #include "history/history_database.h"
+#include "history/history_problem.h"
 #include "history/history_schema.h"
 
 namespace nobrix::history {
 
 namespace {
 
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteIoError = 10;
-constexpr int kSqliteCantOpen = 14;
 constexpr int kSpareRoomBytes = 32 * 1024;
 
 bool isNetworkFileSystem(const QString& folder) {

@@ -10,7 +10,7 @@ namespace nobrix::history {
 
 namespace {
 
-QString fromUtf16(std::u16string_view text) {
+QString asQString(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -26,7 +26,7 @@ bool KnownPrintersInHistory::knownAsProduct(std::u16string_view serialNumber,
     return database.open(path_, HistoryDatabase::Mode::kRead) && database.layoutVersion() > 0 &&
            database.exec(QStringLiteral("SELECT 1 FROM run_printers WHERE serial_number = ?"
                                         " AND description = ? LIMIT 1"),
-                         {fromUtf16(serialNumber), fromUtf16(productName)}) &&
+                         {asQString(serialNumber), asQString(productName)}) &&
            database.query().next();
   } catch (...) {
     return false;  // out of memory, say: knowing nothing is the safe answer

@@ -27,7 +27,7 @@ udev_monitor* openMonitor(udev* context, const char* source) {
   return monitor;
 }
 
-std::string_view text(const char* value) {
+std::string_view viewOf(const char* value) {
   return value == nullptr ? std::string_view() : value;
 }
 
@@ -73,8 +73,8 @@ bool UdevHotplugMonitor::drainEvents() {
   bool changed = false;
   // The socket is non-blocking: receiving returns null once nothing is pending.
   while (udev_device* device = udev_monitor_receive_device(monitor_)) {
-    changed = changed || isPrinterTopologyChange(text(udev_device_get_action(device)),
-                                                 text(udev_device_get_subsystem(device)));
+    changed = changed || isPrinterTopologyChange(viewOf(udev_device_get_action(device)),
+                                                 viewOf(udev_device_get_subsystem(device)));
     udev_device_unref(device);
   }
   return changed;
