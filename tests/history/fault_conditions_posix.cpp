@@ -1,5 +1,5 @@
-// Permission bits, and for root a file-system user of nobody for this thread, so that the bits
-// count as they would for a technician; the file-size limit stands in for a full disk.
+// Permission bits, and for root a file-system user and group of nobody for this thread, so that the
+// bits count as they would for a technician; the file-size limit stands in for a full disk.
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -38,6 +38,7 @@ WritesDenied::WritesDenied(const QString& path, Kind kind) : undo_(std::make_uni
     QFile::setPermissions(path, read | enter);
   }
   if (geteuid() == 0) {
+    setfsgid(kNobody);
     setfsuid(kNobody);
   }
 }
@@ -45,6 +46,7 @@ WritesDenied::WritesDenied(const QString& path, Kind kind) : undo_(std::make_uni
 WritesDenied::~WritesDenied() {
   if (geteuid() == 0) {
     setfsuid(0);
+    setfsgid(0);
   }
   if (!undo_->file.isEmpty()) {
     QFile::setPermissions(undo_->file, QFile::ReadOwner | QFile::WriteOwner);

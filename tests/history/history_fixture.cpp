@@ -1,9 +1,6 @@
 // Shared set-up of the history tests.
 #include "tests/history/history_fixture.h"
 
-#include <sys/fsuid.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 namespace nobrix::testing {
@@ -16,20 +13,6 @@ history::RunContext testContext() {
           QStringLiteral("ab12"),
           QStringLiteral("bench-7"),
           QStringLiteral("tech")};
-}
-
-AsUnprivilegedUser::AsUnprivilegedUser() {
-  if (geteuid() == 0) {
-    setfsgid(65534);
-    setfsuid(65534);
-  }
-}
-
-AsUnprivilegedUser::~AsUnprivilegedUser() {
-  if (geteuid() == 0) {
-    setfsuid(0);
-    setfsgid(0);
-  }
 }
 
 template <typename Event>

@@ -20,16 +20,6 @@ namespace nobrix::testing {
 
 history::RunContext testContext();
 
-// Root may write anywhere; the file system's user and group for this thread become nobody's, so
-// the folder's and the file's permission bits count as they would for a technician.
-class AsUnprivilegedUser {
- public:
-  AsUnprivilegedUser();
-  ~AsUnprivilegedUser();
-  AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
-  AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
-};
-
 // Passes every event on, adds up the time the journal behind it took, and lets a test act
 // right before and right after each event.
 class TimedJournal final : public ports::RunJournal {
