@@ -25,10 +25,9 @@ void UpdateWorkflow::startUpdate() {
     tickedEntries[entry] = view.isPrinterChecklistEntryTicked(entry);
     ticked += tickedEntries[entry] ? 1 : 0;
   }
-  const bool somethingToUpdate = entries > 0 && ticked > 0;
   std::u16string imageProblem;
-  const bool imageReady = !somethingToUpdate || services_.firmware.firmwareImageReady(imageProblem);
-  if (somethingToUpdate && imageReady) {
+  const bool imageReady = ticked == 0 || services_.firmware.firmwareImageReady(imageProblem);
+  if (ticked > 0 && imageReady) {
     // The taking-part printers are fixed here, before the pump below, and device notices list
     // nothing from now to the end of the program: the workers own the device layer during the
     // run, and the check list must keep the entries the run was started with.
@@ -38,16 +37,28 @@ void UpdateWorkflow::startUpdate() {
   view.setStepLabel(u"");
   view.pump();
 
+  runOrRefuse(entries, tickedEntries, ticked, imageReady ? nullptr : &imageProblem);
+
+  view.setActivityIndicatorEnabled(false);
+  view.setAppCloseEnabled(true);
+  view.setWaitCursor(false);
+  view.setStepLabel(u"");
+  view.pump();
+}
+
+// `imageProblem` is null when the image is ready to send.
+void UpdateWorkflow::runOrRefuse(int entries, const TickedEntries& tickedEntries,
+                                 std::int32_t ticked, const std::u16string* imageProblem) {
   refusal_ = StartRefusal::kNone;
-  if (!somethingToUpdate) {
+  if (ticked == 0) {
     refusal_ = StartRefusal::kNothingTicked;
     services_.messages.showMessage(
         ports::kPlainMessage, text(entries == 0 ? keys::kConnectPrinter : keys::kSelectPrinter), 0,
         0);
-  } else if (!imageReady) {
+  } else if (imageProblem != nullptr) {
     // Nothing to send: refuse before any printer is switched and left waiting in flash mode.
     refusal_ = StartRefusal::kNoImage;
-    services_.messages.showMessage(ports::kPlainMessage, imageProblem, 0, 0);
+    services_.messages.showMessage(ports::kPlainMessage, *imageProblem, 0, 0);
   } else if (!unknownModelsConfirmed(entries, tickedEntries)) {
     refusal_ = StartRefusal::kModelNotConfirmed;
   } else if (!updateLockTaken()) {
@@ -59,12 +70,6 @@ void UpdateWorkflow::startUpdate() {
   if (refusal_ == StartRefusal::kModelNotConfirmed || refusal_ == StartRefusal::kLocked) {
     unblockListing();
   }
-
-  view.setActivityIndicatorEnabled(false);
-  view.setAppCloseEnabled(true);
-  view.setWaitCursor(false);
-  view.setStepLabel(u"");
-  view.pump();
 }
 
 // Preparation and step 1 catch nothing themselves: an error there ends the run without a result.

@@ -145,6 +145,8 @@ class UpdateWorkflow {
   // preparation and step 1 end the run.
   using TickedEntries = std::array<bool, device::MaxPrinterDevices>;
   bool unknownModelsConfirmed(int entries, const TickedEntries& tickedEntries);
+  void runOrRefuse(int entries, const TickedEntries& tickedEntries, std::int32_t ticked,
+                   const std::u16string* imageProblem);
   bool updateLockTaken();
   void unblockListing();
   void performRun(int entries, const TickedEntries& tickedEntries, std::int32_t ticked);

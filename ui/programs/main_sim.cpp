@@ -143,11 +143,43 @@ std::uint64_t embeddedImageBytes(firmware::ResourceModule& resources) {
   return entry ? resources.size(module, entry) : 0;
 }
 
+void setUpScenario(platform::sim::SimBus& bus, firmware::ResourceModule& resources,
+                   const SimOptions& options) {
+  platform::sim::ScenarioSettings settings;
+  settings.imageBytes = embeddedImageBytes(resources);
+  settings.lateArrivalMs = static_cast<std::uint32_t>(
+      kLateArrivalRealMs * (options.realTimeFactor > 0.0 ? options.realTimeFactor : 1.0));
+  options.scenario.setUp(bus, settings);
+}
+
+void reportStalls(const ui::programs::StallMeter& meter) {
+  std::fprintf(stderr, "window thread: longest gap %lld ms in %lld ticks of %d ms\n",
+               static_cast<long long>(meter.longestGapMs()), static_cast<long long>(meter.ticks()),
+               ui::programs::StallMeter::kTickMs);
+}
+
 void saveScreenshotAndQuit(ui::window::Form1& window, const QString& path) {
   QCoreApplication::processEvents();
   const bool saved = window.grab().save(path);
   std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
   window.close();
+}
+
+// The autopilot's flight, or a screenshot and the end, or nothing: the window is the user's.
+std::function<void()> afterShowing(AppAssembly& app, platform::sim::SimBus& bus,
+                                   const SimOptions& options,
+                                   std::unique_ptr<ui::programs::Autopilot>& autopilot) {
+  if (options.autopilot) {
+    // START comes before the late printer: it arrives during the run and, with listing blocked
+    // for the rest of the program's life, stays out of it, as it would for a technician.
+    autopilot = std::make_unique<ui::programs::Autopilot>(
+        app, bus, ui::programs::AutopilotOptions{0, options.screenshotDir});
+    return [&autopilot] { autopilot->fly(); };
+  }
+  if (!options.screenshot.isEmpty()) {
+    return [&app, &options] { saveScreenshotAndQuit(app.window(), options.screenshot); };
+  }
+  return {};
 }
 
 }  // namespace
@@ -163,11 +195,7 @@ int main(int argc, char* argv[]) {
 
   platform::sim::SimBus bus(platform::sim::BusOptions{.realTimeFactor = options.realTimeFactor});
   std::unique_ptr<firmware::ResourceModule> resources = firmware::makeProgramResourceModule();
-  platform::sim::ScenarioSettings settings;
-  settings.imageBytes = embeddedImageBytes(*resources);
-  settings.lateArrivalMs = static_cast<std::uint32_t>(
-      kLateArrivalRealMs * (options.realTimeFactor > 0.0 ? options.realTimeFactor : 1.0));
-  options.scenario.setUp(bus, settings);
+  setUpScenario(bus, *resources, options);
 
   AppAssembly app(bus, *resources);
 #if NOBRIX_WITH_HISTORY
@@ -181,16 +209,7 @@ int main(int argc, char* argv[]) {
   driver.startPolling();
 
   std::unique_ptr<ui::programs::Autopilot> autopilot;
-  std::function<void()> whenShown;
-  if (options.autopilot) {
-    // START comes before the late printer: it arrives during the run and, with listing blocked
-    // for the rest of the program's life, stays out of it, as it would for a technician.
-    autopilot = std::make_unique<ui::programs::Autopilot>(
-        app, bus, ui::programs::AutopilotOptions{0, options.screenshotDir});
-    whenShown = [&autopilot] { autopilot->fly(); };
-  } else if (!options.screenshot.isEmpty()) {
-    whenShown = [&app, &options] { saveScreenshotAndQuit(app.window(), options.screenshot); };
-  }
+  std::function<void()> whenShown = afterShowing(app, bus, options, autopilot);
   // Measured from the moment the window is shown: start-up is not what a user waits through.
   std::unique_ptr<ui::programs::StallMeter> stallMeter;
   if (options.stallReport) {
@@ -203,9 +222,7 @@ int main(int argc, char* argv[]) {
   }
   const int exitCode = app.run(whenShown);
   if (stallMeter) {
-    std::fprintf(stderr, "window thread: longest gap %lld ms in %lld ticks of %d ms\n",
-                 static_cast<long long>(stallMeter->longestGapMs()),
-                 static_cast<long long>(stallMeter->ticks()), ui::programs::StallMeter::kTickMs);
+    reportStalls(*stallMeter);
   }
   return exitCode;
 }
