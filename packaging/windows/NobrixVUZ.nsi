@@ -5,7 +5,8 @@
 ;   makensis -DNOBRIX_FACTS=<installer_facts.nsh> -DNOBRIX_INSTALL_FILES=<nsh>
 ;            -DNOBRIX_UNINSTALL_FILES=<nsh> -DNOBRIX_ICON=<ico> -DNOBRIX_OUTPUT=<exe>
 ; Silent use: setup.exe /S [/PATH] [/D=<folder>]; Uninstall.exe /S. The uninstaller removes what
-; was installed and leaves each user's service history (%LOCALAPPDATA%\NobrixVUZ) alone.
+; was installed and the machine's update lock (%ProgramData%\NobrixVUZ), and leaves each user's
+; service history (%LOCALAPPDATA%\NobrixVUZ) alone.
 
 Unicode true
 Target amd64-unicode
@@ -123,5 +124,8 @@ Section "Uninstall"
   !include "${NOBRIX_UNINSTALL_FILES}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
+  ; The programs' update lock; a run still holding it keeps its file, and so the folder.
+  Delete "$APPDATA\NobrixVUZ\update.lock"
+  RMDir "$APPDATA\NobrixVUZ"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

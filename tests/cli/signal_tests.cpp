@@ -49,14 +49,16 @@ class SignallingPlatform final : public ForwardingPlatform {
   std::atomic<int> pieces_{0};
 };
 
+// Made before the test's stop requests: on Windows their witness must come after the program's
+// console handler, and on Linux the run's threads inherit the signals blocked here.
 struct SignalledRun {
+  cli::StopSignals stopSignals;
   ImageResources resources{kCliImageBytes};
   std::unique_ptr<platform::sim::SimBus> bus = scenarioBus("default", resources);
   CliOutcome run(std::function<void()> first, std::function<void()> second,
                  CliRunSettings settings = {}) {
-    cli::StopSignals stopSignals;  // before the run's threads, which inherit the blocked signals
     SignallingPlatform platform(*bus, std::move(first), std::move(second));
-    settings.takeSignals = [&stopSignals] { return stopSignals.take(); };
+    settings.takeSignals = [this] { return stopSignals.take(); };
     return runCliOn(platform, *bus, resources, {"update", "--all", "--json", "--lang", "en"},
                     settings);
   }
@@ -68,8 +70,8 @@ struct SignalledRun {
 };
 
 TEST(Signals, AStopDuringASendFinishesItAndSaysWhatItLeftOfEachPrinter) {
-  StopRequests stops;
   SignalledRun run;
+  StopRequests stops;
   const CliOutcome outcome =
       run.run([&stops] { stops.interrupt(); }, [&stops] { stops.terminate(); });
 
