@@ -73,8 +73,11 @@ void FileUpdateLock::release() {
   }
   const int fd = static_cast<int>(handle_);
   handle_ = -1;
-  // The name goes first: a reader that finds the file unlocked must not see a stale holder.
-  static_cast<void>(::ftruncate(fd, 0));
+  // The name goes first: a reader that finds the file unlocked must not see a stale holder. If
+  // it cannot go, the next holder writes its own over it before anyone is refused.
+  if (::ftruncate(fd, 0) != 0) {
+    errno = 0;
+  }
   ::close(fd);
 }
 
