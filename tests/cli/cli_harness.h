@@ -12,11 +12,11 @@
 
 #include "cli/cli_options.h"
 #include "cli/stop_state.h"
+#include "firmware/resource_module.h"
 #include "platform/lock/update_lock.h"
+#include "platform/sim/sim_bus.h"
 #include "ports/known_printers.h"
 #include "ports/sleep_inhibitor.h"
-#include "firmware/resource_module.h"
-#include "platform/sim/sim_bus.h"
 #include "tests/support/image_resources.h"
 
 namespace nobrix::testing {
