@@ -1,5 +1,6 @@
-// Frames are rendered once per pixel density and then only handed out, so a running animation
-// costs a pixmap copy every 100 ms rather than an SVG render.
+// Frames are rendered once per pixel density, each when it is first shown, and then only handed
+// out: a running animation costs a pixmap copy every 100 ms rather than an SVG render, and a window
+// that is only starting renders its resting frame alone.
 #include "ui/resources/activity_animator.h"
 
 #include <utility>
@@ -11,7 +12,6 @@ ActivityAnimator::ActivityAnimator(QSize logicalSize, std::function<void(const Q
     : QObject(parent), logicalSize_(logicalSize), showFrame_(std::move(showFrame)) {
   timer_.setInterval(kActivityFrameMs);
   connect(&timer_, &QTimer::timeout, this, &ActivityAnimator::advance);
-  renderFrames();
   showCurrent();
 }
 
@@ -37,20 +37,17 @@ void ActivityAnimator::setDevicePixelRatio(qreal devicePixelRatio) {
     return;
   }
   devicePixelRatio_ = devicePixelRatio;
-  renderFrames();
+  frames_ = {};
   showCurrent();
 }
 
-void ActivityAnimator::renderFrames() {
-  for (int i = 0; i < kActivityFrameCount; ++i) {
-    frames_[static_cast<std::size_t>(i)] =
-        pixmap(activityFrameKey(i), logicalSize_, devicePixelRatio_);
-  }
-}
-
 void ActivityAnimator::showCurrent() {
+  QPixmap& frame = frames_[static_cast<std::size_t>(frame_)];
+  if (frame.isNull()) {
+    frame = pixmap(activityFrameKey(frame_), logicalSize_, devicePixelRatio_);
+  }
   if (showFrame_) {
-    showFrame_(frames_[static_cast<std::size_t>(frame_)]);
+    showFrame_(frame);
   }
 }
 

@@ -34,7 +34,7 @@ class ActivityAnimator : public QObject {
   void setDevicePixelRatio(qreal devicePixelRatio);
 
  private:
-  void renderFrames();
+  // Shows frame_, rendering it first if this density has not shown it yet.
   void showCurrent();
 
   QSize logicalSize_;
