@@ -32,3 +32,12 @@ function(nobrix_precompile target)
     target_precompile_headers(${target} PRIVATE ${ARGN})
   endif()
 endfunction()
+
+# The linker: LLVM's lld, when installed, links the sanitized test programs in half the time of
+# the system's default linker. A build without it (a package build, the Windows build) links as
+# before.
+option(NOBRIX_LLD "Link with lld when it is installed" ON)
+find_program(NOBRIX_LD_LLD ld.lld)
+if(NOBRIX_LLD AND NOBRIX_LD_LLD AND NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  add_link_options(-fuse-ld=lld)
+endif()
