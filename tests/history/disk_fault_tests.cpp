@@ -12,10 +12,8 @@
 namespace nobrix::testing {
 namespace {
 
-using Fault = DiskFaults::Fault;
+using DiskFault = DiskFaults::Fault;
 using Kept = history::SqliteRunJournal::Kept;
-
-constexpr std::u16string_view kProduct = u"SALVENOR LRX5303";
 
 // The header's write and read versions: 1 for a rollback journal, 2 for the write-ahead log.
 QByteArray journalVersions(const QString& path) {
@@ -25,7 +23,7 @@ QByteArray journalVersions(const QString& path) {
 
 struct MidRunCase {
   const char* name;
-  Fault fault;
+  DiskFault fault;
   bool goneBeforeTheEnd;
   Kept kept;
   int notRecorded;
@@ -52,11 +50,11 @@ TEST_P(DiskFailsMidRun, TheRecordSaysOnlyWhatIsTrue) {
   };
   timed.beforeEvent = [&](std::string_view event, int) {
     if (event == "runEnded" && c.goneBeforeTheEnd) {
-      disk.set(Fault::kNone);
+      disk.set(DiskFault::kNone);
     }
   };
   runThreePrinters(timed);
-  disk.set(Fault::kNone);
+  disk.set(DiskFault::kNone);
 
   EXPECT_TRUE(runWentAsWithoutHistory());
   EXPECT_GT(disk.refusedWrites(), 0) << "the fault was met";
@@ -96,10 +94,10 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, DiskFailsMidRun,
     ::testing::Values(
         // The log reuses the room it already takes: the record goes on as the run does.
-        MidRunCase{"FullDiskToTheEnd", Fault::kFull, false, Kept::kWhole, 0},
-        MidRunCase{"FailingDiskThatRecoversBeforeTheEnd", Fault::kFailing, true,
+        MidRunCase{"FullDiskToTheEnd", DiskFault::kFull, false, Kept::kWhole, 0},
+        MidRunCase{"FailingDiskThatRecoversBeforeTheEnd", DiskFault::kFailing, true,
                    Kept::kCompletedAtEnd, 1},
-        MidRunCase{"FailingDiskToTheEnd", Fault::kFailing, false, Kept::kUntilTrouble, 1}),
+        MidRunCase{"FailingDiskToTheEnd", DiskFault::kFailing, false, Kept::kUntilTrouble, 1}),
     [](const ::testing::TestParamInfo<MidRunCase>& param) {
       return std::string(param.param.name);
     });
@@ -120,7 +118,7 @@ void prepare(const QString& path, Before before, DiskFaults& disk) {
   if (before == Before::kHistoryInTheLog || before == Before::kWriteCutShort) {
     disk.setSharedMemory(before != Before::kWriteCutShort);
     history::SqliteRunJournal earlier(path, testContext(), {});
-    earlier.runStarted({{u"OLD1", std::u16string(kProduct), u"/dev/usb/lp0"}});
+    earlier.runStarted({{u"OLD1", std::u16string(kHistoryProduct), u"/dev/usb/lp0"}});
     earlier.runEnded({});
   }
   if (before == Before::kEmptyFileInTheLog || before == Before::kWriteCutShort) {
@@ -209,14 +207,14 @@ TEST_F(HistoryTest, RowsThatOutgrowTheirPageOnAFullDiskAreKept) {
     printers.push_back({std::u16string(u"SN") + n, std::u16string(200, u'D'), u"/dev/usb/lp0"});
   }
   journal().runStarted(printers);
-  disk.set(Fault::kFull);
+  disk.set(DiskFault::kFull);
   for (int round = 1; round <= 12; ++round) {
     for (int row = 0; row < 6; ++row) {
       journal().statusChanged(row, round, "StrRes_Key", std::u16string(100 * round, u'x'));
     }
   }
   journal().runEnded({ports::RunOutcome::kFinished, 6, 6, 6, {}});
-  disk.set(Fault::kNone);
+  disk.set(DiskFault::kNone);
   EXPECT_GT(disk.refusedWrites(), 0);
   EXPECT_EQ(journal().kept(), Kept::kWhole) << journal().problem().toStdString();
   const auto listing = read();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "history/history_reader.h"
 #include "history/sqlite_run_journal.h"
@@ -17,6 +18,9 @@
 #include "tests/support/workflow_rig.h"
 
 namespace nobrix::testing {
+
+// The product the history tests' printers are recorded as.
+constexpr std::u16string_view kHistoryProduct = u"SALVENOR LRX5303";
 
 history::RunContext testContext();
 

@@ -12,8 +12,6 @@
 namespace nobrix::testing {
 namespace {
 
-constexpr std::u16string_view kProduct = u"SALVENOR LRX5303";
-
 TEST_F(HistoryTest, AFolderTheUserMayNotWriteIsRead) {
   runThreePrinters(journal());
   // The last writer copies its log into the file and removes it: a reader must create its own.
@@ -26,7 +24,7 @@ TEST_F(HistoryTest, AFolderTheUserMayNotWriteIsRead) {
       GTEST_SKIP() << "this system, or this account, cannot deny the writes here";
     }
     listing = read();
-    known = history::KnownPrintersInHistory(path()).knownAsProduct(u"SIM0002", kProduct);
+    known = history::KnownPrintersInHistory(path()).knownAsProduct(u"SIM0002", kHistoryProduct);
   }
   ASSERT_TRUE(listing.ok) << listing.problem;
   ASSERT_EQ(listing.runs.size(), 1U);
@@ -43,11 +41,9 @@ TEST_F(HistoryTest, KnowsAPrinterOnlyAsTheProductItWasRecordedAs) {
     bool known;
   };
   const Case cases[] = {
-      {u"SIM0002", kProduct, true},
-      {u"SIM0002", u"SALVENOR LRX9999", false},
-      {u"SIM0002", u"NOBRIX reflash", false},
-      {u"SIM9999", kProduct, false},
-      {u"", kProduct, false},
+      {u"SIM0002", kHistoryProduct, true},    {u"SIM0002", u"SALVENOR LRX9999", false},
+      {u"SIM0002", u"NOBRIX reflash", false}, {u"SIM9999", kHistoryProduct, false},
+      {u"", kHistoryProduct, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(known.knownAsProduct(c.serial, c.product), c.known)
@@ -65,7 +61,8 @@ TEST_F(HistoryTest, KnowsAPrinterOnlyAsTheProductItWasRecordedAs) {
   file.write(QByteArray(100, 'x'));
   file.close();
   for (const QString& unreadable : {missing, notAFile, damaged}) {
-    EXPECT_FALSE(history::KnownPrintersInHistory(unreadable).knownAsProduct(u"SIM0002", kProduct))
+    EXPECT_FALSE(
+        history::KnownPrintersInHistory(unreadable).knownAsProduct(u"SIM0002", kHistoryProduct))
         << unreadable.toStdString();
   }
   EXPECT_FALSE(QFileInfo::exists(missing));

@@ -15,7 +15,7 @@ using testing::opens;
 using testing::sendFlashSwitch;
 using testing::writeText;
 
-struct FlashSwitch : ::testing::Test {
+struct SimFlashSwitch : ::testing::Test {
   SimBus bus;
   int changes = 0;
   void SetUp() override {
@@ -23,7 +23,7 @@ struct FlashSwitch : ::testing::Test {
   }
 };
 
-TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderTheSameNodeAsANewAttachment) {
+TEST_F(SimFlashSwitch, LeavesThenReturnsInFlashModeUnderTheSameNodeAsANewAttachment) {
   PrinterScript script;
   script.leaveAfterSwitchMs = 300;
   script.reappearAfterMs = 2000;
@@ -58,7 +58,7 @@ TEST_F(FlashSwitch, LeavesThenReturnsInFlashModeUnderTheSameNodeAsANewAttachment
   EXPECT_EQ(testing::readDeviceId(bus, SimBus::nodeOf(normal)), testing::readDeviceId(bus, flash));
 }
 
-TEST_F(FlashSwitch, NodesGoToTheLowestFreeNumberAndARejoiningPrinterIsANewAttachment) {
+TEST_F(SimFlashSwitch, NodesGoToTheLowestFreeNumberAndARejoiningPrinterIsANewAttachment) {
   PrinterScript script;
   script.imageSize = 4;
   script.applyMs = 100;
@@ -87,7 +87,7 @@ TEST_F(FlashSwitch, NodesGoToTheLowestFreeNumberAndARejoiningPrinterIsANewAttach
   EXPECT_FALSE(opens(bus, normal));
 }
 
-TEST_F(FlashSwitch, CommandIsRecognisedWhenSplitAcrossWrites) {
+TEST_F(SimFlashSwitch, CommandIsRecognisedWhenSplitAcrossWrites) {
   const PrinterId printer = bus.plug(PrinterScript{});
   const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
   for (const char* piece : {"\x1b%-12345X@PJL udw.sr", "ec_down", "load;", "exit;"}) {
@@ -98,7 +98,7 @@ TEST_F(FlashSwitch, CommandIsRecognisedWhenSplitAcrossWrites) {
   EXPECT_EQ(bus.phase(printer), PrinterPhase::Switching);
 }
 
-TEST_F(FlashSwitch, OtherCommandsAndNearMissesLeaveThePrinterIdle) {
+TEST_F(SimFlashSwitch, OtherCommandsAndNearMissesLeaveThePrinterIdle) {
   const PrinterId printer = bus.plug(PrinterScript{});
   const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
   EXPECT_TRUE(writeText(bus, handle, "ds2.set 79744, 1;udw.srec_download").ok);
@@ -110,7 +110,7 @@ TEST_F(FlashSwitch, OtherCommandsAndNearMissesLeaveThePrinterIdle) {
   EXPECT_EQ(changes, 1);
 }
 
-TEST_F(FlashSwitch, PrinterThatIgnoresTheCommandStaysButRecordsIt) {
+TEST_F(SimFlashSwitch, PrinterThatIgnoresTheCommandStaysButRecordsIt) {
   PrinterScript script;
   script.ignoresFlashCommands = true;
   const PrinterId printer = bus.plug(script);
@@ -121,7 +121,7 @@ TEST_F(FlashSwitch, PrinterThatIgnoresTheCommandStaysButRecordsIt) {
   EXPECT_TRUE(opens(bus, bus.normalPath(printer)));
 }
 
-TEST_F(FlashSwitch, PrinterThatNeverReturnsStaysAway) {
+TEST_F(SimFlashSwitch, PrinterThatNeverReturnsStaysAway) {
   PrinterScript script;
   script.reappearAfterMs = std::nullopt;
   const PrinterId printer = bus.plug(script);
@@ -132,7 +132,7 @@ TEST_F(FlashSwitch, PrinterThatNeverReturnsStaysAway) {
   EXPECT_EQ(changes, 2);
 }
 
-TEST_F(FlashSwitch, HandleOpenAcrossTheDepartureFailsCleanly) {
+TEST_F(SimFlashSwitch, HandleOpenAcrossTheDepartureFailsCleanly) {
   const PrinterId printer = bus.plug(PrinterScript{});
   const DeviceHandle handle = bus.open(bus.normalPath(printer), OpenMode::SharedReadWrite);
   EXPECT_TRUE(writeText(bus, handle, "udw.srec_download;").ok);
@@ -152,7 +152,7 @@ TEST_F(FlashSwitch, HandleOpenAcrossTheDepartureFailsCleanly) {
   EXPECT_EQ(bus.commandBytes(printer), "udw.srec_download;");
 }
 
-TEST_F(FlashSwitch, UnplugWhileAwayCancelsTheReturn) {
+TEST_F(SimFlashSwitch, UnplugWhileAwayCancelsTheReturn) {
   const PrinterId printer = bus.plug(PrinterScript{});
   sendFlashSwitch(bus, bus.normalPath(printer));
   bus.advance(500);
@@ -164,7 +164,7 @@ TEST_F(FlashSwitch, UnplugWhileAwayCancelsTheReturn) {
   EXPECT_EQ(changes, 2);
 }
 
-TEST_F(FlashSwitch, ListenerCanQueryTheBusAndSeesTheNewSet) {
+TEST_F(SimFlashSwitch, ListenerCanQueryTheBusAndSeesTheNewSet) {
   std::vector<std::size_t> seen;
   bus.addChangeListener([this, &seen] { seen.push_back(bus.printerInterfacePaths().size()); });
   const PrinterId first = bus.plug(PrinterScript{});
