@@ -59,3 +59,6 @@ QDBusUnixFileDescriptor FakeLogind::Inhibit(const QString& what, const QString& 
 }
 
 }  // namespace nobrix::power::testing
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_fake_logind.cpp"

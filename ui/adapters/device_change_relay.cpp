@@ -25,3 +25,6 @@ void DeviceChangeRelay::deliver() {
 }
 
 }  // namespace nobrix::ui::adapters
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_device_change_relay.cpp"

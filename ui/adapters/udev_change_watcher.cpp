@@ -26,3 +26,6 @@ void UdevChangeWatcher::onReadable() {
 }
 
 }  // namespace nobrix::ui::adapters
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_udev_change_watcher.cpp"

@@ -181,3 +181,6 @@ void MessagePresenter::onWindowThread(const std::function<void()>& work) {
 }
 
 }  // namespace nobrix::ui
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_message_presenter.cpp"

@@ -147,3 +147,6 @@ void UI_Message::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace nobrix::ui
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_ui_message.cpp"

@@ -134,3 +134,6 @@ void Autopilot::save(const QPixmap& picture, const QString& name) {
 }
 
 }  // namespace nobrix::ui::programs
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_autopilot.cpp"

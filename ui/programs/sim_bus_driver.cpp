@@ -22,3 +22,6 @@ void SimBusDriver::startPolling(int intervalMs) {
 }
 
 }  // namespace nobrix::ui::programs
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_sim_bus_driver.cpp"

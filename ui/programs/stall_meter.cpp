@@ -18,3 +18,6 @@ void StallMeter::tick() {
 }
 
 }  // namespace nobrix::ui::programs
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_stall_meter.cpp"

@@ -52,3 +52,6 @@ void ActivityAnimator::showCurrent() {
 }
 
 }  // namespace nobrix::ui::images
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_activity_animator.cpp"

@@ -122,3 +122,6 @@ void ElidedLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace nobrix::ui
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_elided_label.cpp"

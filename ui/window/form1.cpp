@@ -280,3 +280,6 @@ void Form1::showPlainError(const std::exception& error) {
 }
 
 }  // namespace nobrix::ui::window
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_form1.cpp"

@@ -128,3 +128,6 @@ void PrinterCheckList::announceTick(int row) {
 }
 
 }  // namespace nobrix::ui::window
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_printer_check_list.cpp"

@@ -49,3 +49,6 @@ void RunNotice::place() {
 }
 
 }  // namespace nobrix::ui::window
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_run_notice.cpp"

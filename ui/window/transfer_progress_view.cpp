@@ -94,3 +94,6 @@ void TransferProgressView::refresh(std::int64_t nowMs) {
 }
 
 }  // namespace nobrix::ui::window
+
+// The class's meta-object code, compiled with this file rather than in a file of its own.
+#include "moc_transfer_progress_view.cpp"
