@@ -1,6 +1,7 @@
-# Build speed: the front end (Qt Widgets and the test frameworks' headers) is most of each compile,
-# so the heavy headers are precompiled once a target, and a compiler cache is used when one is
-# installed.
+# Build speed: the test frameworks' headers are precompiled once and shared by the test programs,
+# and a compiler cache is used when one is installed. A target compiled in one batch gains
+# nothing from a header of its own: making it costs more than the batch reading the headers once
+# (the window library's and the window tests' took 22 s to make and saved 9 s of compiling).
 option(NOBRIX_PRECOMPILE "Precompile the heavy third-party headers" ON)
 
 # Unity builds: each library and test program compiles its sources in batches of up to sixteen
@@ -25,10 +26,6 @@ if(NOBRIX_CCACHE)
 endif()
 
 set(NOBRIX_PCH_TESTS <gtest/gtest.h> <gmock/gmock.h> <functional> <memory> <string> <vector>)
-set(NOBRIX_PCH_QT_WIDGETS <QtCore/QObject> <QtCore/QString> <QtGui/QPainter> <QtGui/QPixmap>
-                          <QtWidgets/QApplication> <QtWidgets/QLabel> <QtWidgets/QListWidget>
-                          <QtWidgets/QPushButton> <QtWidgets/QWidget>)
-
 # nobrix_precompile(target HEADERS...): the headers, precompiled for that target alone.
 function(nobrix_precompile target)
   if(NOBRIX_PRECOMPILE)
